@@ -1,0 +1,7 @@
+#include "ProgramState.h"
+
+ProgramState &Programa()
+{
+    static ProgramState state;
+    return state;
+}

@@ -1,0 +1,6 @@
+#include "Startup.h"
+
+int Main(const QStringList &)
+{
+    return 0;
+}

@@ -1,0 +1,334 @@
+#include "BirthdayStore.h"
+
+#include "app/Clock.h"
+#include "dates/DateRules.h"
+#include "msgbox/ParaBox.h"
+#include "text/TextTable.h"
+
+#include <QCollator>
+#include <QFile>
+#include <QLocale>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr const char *kAttributes[] = {"PESSOA", "APELIDO", "DIA", "MES", "ANO", "EMAIL", "FONE"};
+
+// The alias lookup ignores case for these letters: the stored alias is mapped
+// letter by letter and compared with the typed alias in upper case.
+constexpr const char *kLower = "' abcdefghijklmnopqrstuvwxyzáéíóúàèìòùâêîôûäëïöüãõ'";
+constexpr const char *kUpper = "' ABCDEFGHIJKLMNOPQRSTUVWXYZÁÉÍÓÚÀÈÌÒÙÂÊÎÔÛÄËÏÖÜÃÕ'";
+
+QString text(const pugi::xml_attribute &attribute)
+{
+    return QString::fromUtf8(attribute.value());
+}
+
+struct ByteArrayWriter : pugi::xml_writer {
+    QByteArray data;
+    void write(const void *bytes, size_t size) override
+    {
+        data.append(static_cast<const char *>(bytes), static_cast<qsizetype>(size));
+    }
+};
+
+// The document on one line, UTF-8, without declaration.
+QByteArray serialise(const pugi::xml_document &document)
+{
+    ByteArrayWriter writer;
+    document.save(writer, "", pugi::format_raw | pugi::format_no_declaration,
+                  pugi::encoding_utf8);
+    return writer.data;
+}
+
+// Writes the bytes to path through a temporary file that replaces the old
+// file only once it is complete.
+bool writeWhole(const QString &path, const QByteArray &bytes, ErroArquivo &error)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    error = ErroArquivo{0, {}, static_cast<int>(file.error()), file.errorString()};
+    return false;
+}
+
+// An ascending sort that keeps file order for equal keys; each key is made once.
+template <typename KeyOf, typename Less>
+void sortStably(ListaNivers &list, KeyOf keyOf, Less less)
+{
+    using Key = decltype(keyOf(list.front()));
+    std::vector<std::pair<Key, qsizetype>> keyed;
+    keyed.reserve(static_cast<size_t>(list.size()));
+    for (qsizetype i = 0; i < list.size(); ++i)
+        keyed.emplace_back(keyOf(list[i]), i);
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [&less](const auto &a, const auto &b) { return less(a.first, b.first); });
+    ListaNivers sorted;
+    sorted.reserve(list.size());
+    for (const auto &entry : keyed)
+        sorted.append(std::move(list[entry.second]));
+    list = std::move(sorted);
+}
+
+} // namespace
+
+BirthdayStore::BirthdayStore()
+    : m_document(std::make_unique<pugi::xml_document>()),
+      m_variables(std::make_unique<pugi::xpath_variable_set>())
+{
+    m_variables->add("dia", pugi::xpath_type_string);
+    m_variables->add("mes", pugi::xpath_type_string);
+    m_variables->add("apelido", pugi::xpath_type_string);
+    m_variables->add("digitado", pugi::xpath_type_string);
+}
+
+BirthdayStore::~BirthdayStore() = default;
+
+bool BirthdayStore::CarregaArquivo(const QString &path)
+{
+    m_path = path;
+    m_document = std::make_unique<pugi::xml_document>();
+    m_root = pugi::xml_node();
+    m_error = ErroArquivo{};
+    NiverAtual.reset();
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_error.numero = static_cast<int>(file.error());
+        m_error.descricao = file.errorString();
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        m_error.numero = static_cast<int>(file.error());
+        m_error.descricao = file.errorString();
+        return false;
+    }
+    const pugi::xml_parse_result result =
+        m_document->load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()),
+                                pugi::parse_default, pugi::encoding_utf8);
+    if (result.status != pugi::status_ok) {
+        // Nothing of a broken file is kept: a half-parsed tree must not be saved back.
+        m_document->reset();
+        m_error.codigoParser = static_cast<int>(result.status);
+        m_error.motivoParser = QStringLiteral("%1 (at byte %2)\n")
+                                   .arg(QString::fromUtf8(result.description()))
+                                   .arg(result.offset);
+        return false;
+    }
+    m_root = m_document->document_element();
+    return true;
+}
+
+bool BirthdayStore::CriaArquivo(const QString &path)
+{
+    auto document = std::make_unique<pugi::xml_document>();
+    const QByteArray rootName = Texto(3).toUpper().toUtf8();
+    pugi::xml_node root = document->append_child(rootName.constData());
+    ErroArquivo error;
+    if (root && writeWhole(path, serialise(*document), error)) {
+        m_document = std::move(document);
+        m_root = root;
+        m_path = path;
+        NiverAtual.reset();
+        return true;
+    }
+    m_error = error;
+    ParaBox(Texto(1451), Texto(1452) + Texto(3) + QStringLiteral(".xml\"."),
+            error.numero != 0 ? QStringLiteral("%1%2 - %3").arg(Texto(1453)).arg(error.numero).arg(error.descricao)
+                              : QString(),
+            BotoesOk, 1, IconeErro, 0, 0, {}, 0, {}, {}, 5800, 1600);
+    return false;
+}
+
+ListaNivers BirthdayStore::select(const char *expression) const
+{
+    ListaNivers list;
+    try {
+        const pugi::xpath_query query(expression, m_variables.get());
+        const pugi::xpath_node_set nodes = query.evaluate_node_set(*m_document);
+        list.reserve(static_cast<qsizetype>(nodes.size()));
+        for (const pugi::xpath_node &found : nodes) {
+            clsNiver niver;
+            niver.Node = found.node();
+            PreencheNiver(niver);
+            list.append(std::move(niver));
+        }
+    } catch (const pugi::xpath_exception &) {
+        // A query that cannot run finds nothing more.
+    }
+    return list;
+}
+
+ListaNivers BirthdayStore::ConsultaNivers(const QString &dia, const QString &mes, int ordem) const
+{
+    // Day and month reach the query only as values, never as part of its text.
+    m_variables->set("dia", dia.toUtf8().constData());
+    m_variables->set("mes", mes.toUtf8().constData());
+    const char *expression = "//NIVER";
+    if (!dia.isEmpty() && !mes.isEmpty())
+        expression = "//NIVER[@DIA=$dia and @MES=$mes]";
+    else if (!mes.isEmpty())
+        expression = "//NIVER[@MES=$mes]";
+
+    ListaNivers list = select(expression);
+    if (ordem == OrdemPorData)
+        OrdenaPorData(list);
+    else if (ordem == OrdemPorApelido)
+        OrdenaPorApelido(list);
+    return list;
+}
+
+std::optional<clsNiver> BirthdayStore::ProcuraNiver(const QString &dia, const QString &mes,
+                                                    const QString &apelido) const
+{
+    QStringList conditions;
+    if (!dia.isEmpty())
+        conditions << QStringLiteral("@DIA=$dia");
+    if (!mes.isEmpty())
+        conditions << QStringLiteral("@MES=$mes");
+    if (!apelido.isEmpty()) {
+        // The exact spelling always finds its record, also for letters outside
+        // the case-mapping lists (ç, ñ ...).
+        conditions << QStringLiteral("(translate(@APELIDO,%1,%2)=$apelido or @APELIDO=$digitado)")
+                          .arg(QString::fromUtf8(kLower), QString::fromUtf8(kUpper));
+    }
+    if (conditions.isEmpty())
+        return std::nullopt;
+
+    m_variables->set("dia", dia.toUtf8().constData());
+    m_variables->set("mes", mes.toUtf8().constData());
+    m_variables->set("apelido", apelido.toUpper().toUtf8().constData());
+    m_variables->set("digitado", apelido.toUtf8().constData());
+    const QByteArray expression =
+        (QStringLiteral("//NIVER[") + conditions.join(QStringLiteral(" and ")) + u']').toUtf8();
+    try {
+        const pugi::xpath_query query(expression.constData(), m_variables.get());
+        const pugi::xpath_node_set nodes = query.evaluate_node_set(*m_document);
+        if (nodes.empty())
+            return std::nullopt;
+        clsNiver niver;
+        niver.Node = nodes.first().node();
+        PreencheNiver(niver);
+        return niver;
+    } catch (const pugi::xpath_exception &) {
+        return std::nullopt;
+    }
+}
+
+int BirthdayStore::ContaNivers() const
+{
+    try {
+        static const pugi::xpath_query all("//NIVER");
+        return static_cast<int>(all.evaluate_node_set(*m_document).size());
+    } catch (const pugi::xpath_exception &) {
+        return 0;
+    }
+}
+
+void BirthdayStore::PreencheNiver(clsNiver &niver) const
+{
+    // The required values are read in order; the first one missing ends the
+    // filling, so a record without PESSOA stays all empty.
+    const pugi::xml_node &node = niver.Node;
+    QString *required[] = {&niver.Pessoa, &niver.Apelido, &niver.Dia, &niver.Mes};
+    for (int i = 0; i < 4; ++i) {
+        const pugi::xml_attribute attribute = node.attribute(kAttributes[i]);
+        if (!attribute)
+            return;
+        *required[i] = text(attribute);
+    }
+    niver.Ano = text(node.attribute("ANO"));
+    niver.Email = text(node.attribute("EMAIL"));
+    niver.Fone = text(node.attribute("FONE"));
+    if (!niver.Ano.isEmpty() && EhNumerico(niver.Ano))
+        niver.Idade = QString::number(Clock::today().year() - niver.Ano.trimmed().toDouble());
+}
+
+void BirthdayStore::IncluiNiver()
+{
+    pugi::xml_node node = m_root.append_child("NIVER");
+    for (const char *name : kAttributes)
+        node.append_attribute(name) = "";
+    clsNiver niver;
+    niver.Node = node;
+    NiverAtual = niver;
+}
+
+void BirthdayStore::GravaAtributo(const char *name, const QString &value)
+{
+    if (!NiverAtual || !NiverAtual->Node)
+        return;
+    pugi::xml_attribute attribute = NiverAtual->Node.attribute(name);
+    if (!attribute)
+        attribute = NiverAtual->Node.append_attribute(name);
+    attribute.set_value(value.toUtf8().constData());
+}
+
+bool BirthdayStore::AlteraNiver(const QString &pessoa, const QString &apelido, const QString &dia,
+                                const QString &mes, const QString &ano, const QString &email,
+                                const QString &fone)
+{
+    if (!NiverAtual || !NiverAtual->Node)
+        return false;
+    const QString values[] = {pessoa.trimmed(), apelido.trimmed(), dia.trimmed(), mes.trimmed(),
+                              ano.trimmed(),    email.trimmed(),   fone.trimmed()};
+    for (int i = 0; i < 7; ++i)
+        GravaAtributo(kAttributes[i], values[i]);
+
+    clsNiver &niver = *NiverAtual;
+    niver.Pessoa = values[0];
+    niver.Apelido = values[1];
+    niver.Dia = values[2];
+    niver.Mes = values[3];
+    niver.Ano = values[4];
+    const int year = ValorInteiro(niver.Ano);
+    niver.Idade = year > 0 ? QString::number(Clock::today().year() - year) : QString();
+    niver.Email = values[5];
+    niver.Fone = values[6];
+    return Salva();
+}
+
+bool BirthdayStore::ExcluiNiver()
+{
+    if (!NiverAtual || !NiverAtual->Node || NiverAtual->Node.parent() != m_root)
+        return false;
+    m_root.remove_child(NiverAtual->Node);
+    return Salva();
+}
+
+bool BirthdayStore::Salva()
+{
+    return writeWhole(m_path, serialise(*m_document), m_error);
+}
+
+void BirthdayStore::OrdenaPorData(ListaNivers &list)
+{
+    // Month then day, compared as text: "0305" is 5 March.
+    sortStably(list, [](const clsNiver &niver) { return QString(niver.Mes + niver.Dia); },
+               [](const QString &a, const QString &b) { return a < b; });
+}
+
+void BirthdayStore::OrdenaPorApelido(ListaNivers &list)
+{
+    if (QLocale().language() == QLocale::C) {
+        // The C locale has no collation: compare case-folded text.
+        sortStably(list, [](const clsNiver &niver) { return niver.Apelido.toCaseFolded(); },
+                   [](const QString &a, const QString &b) { return a < b; });
+        return;
+    }
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    sortStably(list, [&collator](const clsNiver &niver) { return collator.sortKey(niver.Apelido); },
+               [](const QCollatorSortKey &a, const QCollatorSortKey &b) { return a.compare(b) < 0; });
+}
+
+BirthdayStore &Store()
+{
+    static BirthdayStore store;
+    return store;
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "msgbox/ParaBox.h"
+
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+#include <QVariant>
+#include <QtTest>
+
+// Every test process runs in its own temporary home, data and config folders.
+// Call TestSandbox::install() before the application object exists.
+class TestSandbox {
+public:
+    static void install();
+    // Empties the data and config folders and the settings; the clock returns to today.
+    static void reset();
+    static QString root();
+    static QString dataFolder();   // where the program keeps Events.xml
+    static QString configFolder(); // $XDG_CONFIG_HOME
+};
+
+// A message-box responder that records every call and answers from a script.
+// Unscripted calls are answered with the box's default button.
+class ScriptedParaBox {
+public:
+    ScriptedParaBox();
+    ~ScriptedParaBox();
+    ScriptedParaBox(const ScriptedParaBox &) = delete;
+    ScriptedParaBox &operator=(const ScriptedParaBox &) = delete;
+
+    void answer(const QVariant &reply) { m_script.append(reply); }
+    const QList<ParaBoxArgs> &calls() const { return m_calls; }
+    QStringList headings() const;
+    void clear();
+
+private:
+    QList<ParaBoxArgs> m_calls;
+    QList<QVariant> m_script;
+    ParaBoxResponder m_previous;
+};
+
+// Writes bytes to a file, creating its folder.
+void writeFile(const QString &path, const QByteArray &bytes);
+QByteArray readFile(const QString &path);
+
+#define REREVID_TEST_MAIN(TestClass)                                                               \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        TestSandbox::install();                                                                    \
+        QCoreApplication app(argc, argv);                                                          \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
+
+#define REREVID_GUI_TEST_MAIN(TestClass)                                                           \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        TestSandbox::install();                                                                    \
+        QApplication app(argc, argv);                                                              \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
