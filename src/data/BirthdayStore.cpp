@@ -28,6 +28,20 @@ QString text(const pugi::xml_attribute &attribute)
     return QString::fromUtf8(attribute.value());
 }
 
+// This year minus the birth year, when the year is a number; otherwise empty.
+QString ageThisYear(const QString &year)
+{
+    if (year.isEmpty())
+        return {};
+    bool whole = false;
+    const int value = year.toInt(&whole); // the usual four digits, without formatting a double
+    if (whole)
+        return QString::number(Clock::today().year() - value);
+    if (!EhNumerico(year))
+        return {};
+    return QString::number(Clock::today().year() - year.trimmed().toDouble());
+}
+
 struct ByteArrayWriter : pugi::xml_writer {
     QByteArray data;
     void write(const void *bytes, size_t size) override
@@ -56,22 +70,45 @@ bool writeWhole(const QString &path, const QByteArray &bytes, ErroArquivo &error
     return false;
 }
 
-// An ascending sort that keeps file order for equal keys; each key is made once.
-template <typename KeyOf, typename Less>
-void sortStably(ListaNivers &list, KeyOf keyOf, Less less)
+// Puts list[order[i]] at position i, following the permutation's cycles, so
+// no second list is made.
+void applyOrder(ListaNivers &list, std::vector<qsizetype> &order)
 {
-    using Key = decltype(keyOf(list.front()));
-    std::vector<std::pair<Key, qsizetype>> keyed;
-    keyed.reserve(static_cast<size_t>(list.size()));
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        qsizetype current = i;
+        while (order[static_cast<size_t>(current)] != i) {
+            const qsizetype next = order[static_cast<size_t>(current)];
+            list.swapItemsAt(current, next);
+            order[static_cast<size_t>(current)] = current;
+            current = next;
+        }
+        order[static_cast<size_t>(current)] = current;
+    }
+}
+
+// An ascending sort of positions that keeps file order for equal keys.
+template <typename Less>
+void sortStably(ListaNivers &list, Less less)
+{
+    std::vector<qsizetype> order(static_cast<size_t>(list.size()));
     for (qsizetype i = 0; i < list.size(); ++i)
-        keyed.emplace_back(keyOf(list[i]), i);
-    std::stable_sort(keyed.begin(), keyed.end(),
-                     [&less](const auto &a, const auto &b) { return less(a.first, b.first); });
-    ListaNivers sorted;
-    sorted.reserve(list.size());
-    for (const auto &entry : keyed)
-        sorted.append(std::move(list[entry.second]));
-    list = std::move(sorted);
+        order[static_cast<size_t>(i)] = i;
+    std::stable_sort(order.begin(), order.end(), less);
+    applyOrder(list, order);
+}
+
+// Ordinal comparison of the texts a1 + a2 and b1 + b2, without joining them.
+int compareJoined(const QString &a1, const QString &a2, const QString &b1, const QString &b2)
+{
+    const qsizetype lengthA = a1.size() + a2.size();
+    const qsizetype lengthB = b1.size() + b2.size();
+    for (qsizetype i = 0; i < std::min(lengthA, lengthB); ++i) {
+        const QChar ca = i < a1.size() ? a1[i] : a2[i - a1.size()];
+        const QChar cb = i < b1.size() ? b1[i] : b2[i - b1.size()];
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
+    }
+    return lengthA == lengthB ? 0 : (lengthA < lengthB ? -1 : 1);
 }
 
 } // namespace
@@ -102,15 +139,19 @@ bool BirthdayStore::CarregaArquivo(const QString &path)
         m_error.descricao = file.errorString();
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        m_error.numero = static_cast<int>(file.error());
+    // Read straight into a buffer the document takes over, saving a copy.
+    const qint64 size = file.size();
+    void *buffer = pugi::get_memory_allocation_function()(static_cast<size_t>(std::max<qint64>(size, 1)));
+    if (!buffer || file.read(static_cast<char *>(buffer), size) != size) {
+        if (buffer)
+            pugi::get_memory_deallocation_function()(buffer);
+        m_error.numero = static_cast<int>(file.error() != QFileDevice::NoError ? file.error()
+                                                                               : QFileDevice::ReadError);
         m_error.descricao = file.errorString();
         return false;
     }
-    const pugi::xml_parse_result result =
-        m_document->load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()),
-                                pugi::parse_default, pugi::encoding_utf8);
+    const pugi::xml_parse_result result = m_document->load_buffer_inplace_own(
+        buffer, static_cast<size_t>(size), pugi::parse_default, pugi::encoding_utf8);
     if (result.status != pugi::status_ok) {
         // Nothing of a broken file is kept: a half-parsed tree must not be saved back.
         m_document->reset();
@@ -245,8 +286,7 @@ void BirthdayStore::PreencheNiver(clsNiver &niver) const
     niver.Ano = text(node.attribute("ANO"));
     niver.Email = text(node.attribute("EMAIL"));
     niver.Fone = text(node.attribute("FONE"));
-    if (!niver.Ano.isEmpty() && EhNumerico(niver.Ano))
-        niver.Idade = QString::number(Clock::today().year() - niver.Ano.trimmed().toDouble());
+    niver.Idade = ageThisYear(niver.Ano);
 }
 
 void BirthdayStore::IncluiNiver()
@@ -308,23 +348,56 @@ bool BirthdayStore::Salva()
 
 void BirthdayStore::OrdenaPorData(ListaNivers &list)
 {
-    // Month then day, compared as text: "0305" is 5 March.
-    sortStably(list, [](const clsNiver &niver) { return QString(niver.Mes + niver.Dia); },
-               [](const QString &a, const QString &b) { return a < b; });
+    // Month then day, compared as text: "0305" is 5 March. The first four
+    // characters, packed into one number, decide almost every comparison
+    // without touching the records again.
+    struct DateKey {
+        quint64 prefix = 0;
+        qsizetype length = 0;
+    };
+    std::vector<DateKey> keys(static_cast<size_t>(list.size()));
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const QString &mes = list[i].Mes;
+        const QString &dia = list[i].Dia;
+        DateKey &key = keys[static_cast<size_t>(i)];
+        key.length = mes.size() + dia.size();
+        for (qsizetype c = 0; c < 4; ++c) {
+            const QChar ch = c < mes.size() ? mes[c] : (c - mes.size() < dia.size() ? dia[c - mes.size()] : QChar());
+            key.prefix = (key.prefix << 16) | ch.unicode();
+        }
+    }
+    sortStably(list, [&list, &keys](qsizetype a, qsizetype b) {
+        const DateKey &ka = keys[static_cast<size_t>(a)];
+        const DateKey &kb = keys[static_cast<size_t>(b)];
+        if (ka.prefix != kb.prefix)
+            return ka.prefix < kb.prefix;
+        if (ka.length <= 4 && kb.length <= 4)
+            return ka.length < kb.length;
+        return compareJoined(list[a].Mes, list[a].Dia, list[b].Mes, list[b].Dia) < 0;
+    });
 }
 
 void BirthdayStore::OrdenaPorApelido(ListaNivers &list)
 {
     if (QLocale().language() == QLocale::C) {
         // The C locale has no collation: compare case-folded text.
-        sortStably(list, [](const clsNiver &niver) { return niver.Apelido.toCaseFolded(); },
-                   [](const QString &a, const QString &b) { return a < b; });
+        QStringList folded;
+        folded.reserve(list.size());
+        for (const clsNiver &niver : std::as_const(list))
+            folded << niver.Apelido.toCaseFolded();
+        sortStably(list, [&folded](qsizetype a, qsizetype b) { return folded[a] < folded[b]; });
         return;
     }
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
-    sortStably(list, [&collator](const clsNiver &niver) { return collator.sortKey(niver.Apelido); },
-               [](const QCollatorSortKey &a, const QCollatorSortKey &b) { return a.compare(b) < 0; });
+    // One sort key per record: comparing keys is far cheaper than collating each pair.
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(static_cast<size_t>(list.size()));
+    for (const clsNiver &niver : std::as_const(list))
+        keys.push_back(collator.sortKey(niver.Apelido));
+    sortStably(list, [&keys](qsizetype a, qsizetype b) {
+        return keys[static_cast<size_t>(a)].compare(keys[static_cast<size_t>(b)]) < 0;
+    });
 }
 
 BirthdayStore &Store()
