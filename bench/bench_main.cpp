@@ -27,12 +27,12 @@ QByteArray generateFile(int count)
     for (int i = 0; i < count; ++i) {
         const int month = random.bounded(1, 13);
         const int day = random.bounded(1, DiasNoMes(month, 2001) + 1);
-        const QByteArray alias = "Person" + QByteArray::number(random.bounded(1000000)) + "_"
-                                 + QByteArray::number(i);
-        xml += "<NIVER PESSOA=\"" + alias + " Surname\" APELIDO=\"" + alias + "\" DIA=\""
-               + DoisDigitos(day).toLatin1() + "\" MES=\"" + DoisDigitos(month).toLatin1()
-               + "\" ANO=\"" + QByteArray::number(random.bounded(1900, 2020))
-               + "\" EMAIL=\"" + alias + "@example.org\" FONE=\"555-0100\"/>";
+        const QByteArray alias =
+            "Person" + QByteArray::number(random.bounded(1000000)) + "_" + QByteArray::number(i);
+        xml += "<NIVER PESSOA=\"" + alias + " Surname\" APELIDO=\"" + alias + "\" DIA=\"" +
+               DoisDigitos(day).toLatin1() + "\" MES=\"" + DoisDigitos(month).toLatin1() +
+               "\" ANO=\"" + QByteArray::number(random.bounded(1900, 2020)) + "\" EMAIL=\"" +
+               alias + "@example.org\" FONE=\"555-0100\"/>";
     }
     return xml + "</EVENTS>";
 }
@@ -66,7 +66,7 @@ int main(int argc, char *argv[])
     Clock::setToday(QDate(2026, 12, 11));
     QTemporaryDir folder;
     QTextStream out(stdout);
-    out << "| operation | " ;
+    out << "| operation | ";
     for (int n : sizes)
         out << n << " | ";
     out << "\n|---|";
@@ -78,10 +78,14 @@ int main(int argc, char *argv[])
         QString name;
         QList<double> ms;
     };
-    QList<Row> rows{{"CarregaArquivo", {}},        {"ContaNivers", {}},
-                    {"ConsultaNivers one month", {}}, {"ConsultaNivers all by date", {}},
-                    {"ConsultaNivers all by alias", {}}, {"ProcuraNiver by alias", {}},
-                    {"IncluiNiver + AlteraNiver (save)", {}}, {"clsLembrete 365 days", {}}};
+    QList<Row> rows{{"CarregaArquivo", {}},
+                    {"ContaNivers", {}},
+                    {"ConsultaNivers one month", {}},
+                    {"ConsultaNivers all by date", {}},
+                    {"ConsultaNivers all by alias", {}},
+                    {"ProcuraNiver by alias", {}},
+                    {"IncluiNiver + AlteraNiver (save)", {}},
+                    {"clsLembrete 365 days", {}}};
 
     for (int n : sizes) {
         const QString path = folder.filePath(QStringLiteral("Events%1.xml").arg(n));

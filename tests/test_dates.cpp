@@ -82,24 +82,60 @@ void TestDates::validation_data()
     QTest::addColumn<bool>("dayOk");
     QTest::addColumn<bool>("monthOk");
     QTest::addColumn<bool>("yearOk");
-    QTest::newRow("29 Feb") << "29" << "02" << "" << true << true << true;
-    QTest::newRow("30 Feb") << "30" << "02" << "" << false << true << true;
-    QTest::newRow("31 Apr") << "31" << "04" << "" << false << true << true;
-    QTest::newRow("31 Dec") << "31" << "12" << "" << true << true << true;
-    QTest::newRow("29 Feb 1999 is accepted") << "29" << "02" << "1999" << true << true << true;
-    QTest::newRow("empty day") << "" << "01" << "" << false << true << true;
-    QTest::newRow("day 0") << "0" << "01" << "" << false << true << true;
-    QTest::newRow("day 100") << "100" << "01" << "" << false << true << true;
-    QTest::newRow("day 3x") << "3x" << "01" << "" << true << true << true;
-    QTest::newRow("month 13") << "01" << "13" << "" << false << false << true;
-    QTest::newRow("empty month") << "01" << "" << "" << false << false << true;
-    QTest::newRow("month of three characters") << "01" << "011" << "" << false << false << true;
-    QTest::newRow("1799") << "01" << "01" << "1799" << true << true << false;
-    QTest::newRow("1800") << "01" << "01" << "1800" << true << true << true;
-    QTest::newRow("this year") << "01" << "01" << "2003" << true << true << true;
-    QTest::newRow("next year") << "01" << "01" << "2004" << true << true << false;
-    QTest::newRow("0000") << "01" << "01" << "0000" << true << true << false;
-    QTest::newRow("three digits") << "01" << "01" << "985" << true << true << false;
+    QTest::newRow("29 Feb") << "29"
+                            << "02"
+                            << "" << true << true << true;
+    QTest::newRow("30 Feb") << "30"
+                            << "02"
+                            << "" << false << true << true;
+    QTest::newRow("31 Apr") << "31"
+                            << "04"
+                            << "" << false << true << true;
+    QTest::newRow("31 Dec") << "31"
+                            << "12"
+                            << "" << true << true << true;
+    QTest::newRow("29 Feb 1999 is accepted") << "29"
+                                             << "02"
+                                             << "1999" << true << true << true;
+    QTest::newRow("empty day") << ""
+                               << "01"
+                               << "" << false << true << true;
+    QTest::newRow("day 0") << "0"
+                           << "01"
+                           << "" << false << true << true;
+    QTest::newRow("day 100") << "100"
+                             << "01"
+                             << "" << false << true << true;
+    QTest::newRow("day 3x") << "3x"
+                            << "01"
+                            << "" << true << true << true;
+    QTest::newRow("month 13") << "01"
+                              << "13"
+                              << "" << false << false << true;
+    QTest::newRow("empty month") << "01"
+                                 << ""
+                                 << "" << false << false << true;
+    QTest::newRow("month of three characters") << "01"
+                                               << "011"
+                                               << "" << false << false << true;
+    QTest::newRow("1799") << "01"
+                          << "01"
+                          << "1799" << true << true << false;
+    QTest::newRow("1800") << "01"
+                          << "01"
+                          << "1800" << true << true << true;
+    QTest::newRow("this year") << "01"
+                               << "01"
+                               << "2003" << true << true << true;
+    QTest::newRow("next year") << "01"
+                               << "01"
+                               << "2004" << true << true << false;
+    QTest::newRow("0000") << "01"
+                          << "01"
+                          << "0000" << true << true << false;
+    QTest::newRow("three digits") << "01"
+                                  << "01"
+                                  << "985" << true << true << false;
 }
 
 void TestDates::validation()
@@ -151,20 +187,45 @@ void TestDates::calculaIdade_data()
     QTest::addColumn<bool>("bare");
     QTest::addColumn<QString>("expected");
     const QDate may20(2003, 5, 20);
-    QTest::newRow("calendar years") << QDate(2003, 1, 1) << "2002" << "12" << "31" << 0 << false << "1 year";
-    QTest::newRow("future birth") << may20 << "2003" << "06" << "10" << 0 << false << "";
-    QTest::newRow("two months") << may20 << "2003" << "03" << "05" << 0 << false << "2 months";
-    QTest::newRow("bare number") << may20 << "2003" << "03" << "05" << 0 << true << "2";
-    QTest::newRow("ten days") << may20 << "2003" << "05" << "10" << 0 << false << "10 days";
-    QTest::newRow("one day") << may20 << "2003" << "05" << "19" << 0 << false << "1 day";
-    QTest::newRow("born today") << may20 << "2003" << "05" << "20" << 0 << false << "";
-    QTest::newRow("calendar months") << may20 << "2003" << "04" << "01" << 0 << false << "1 month";
-    QTest::newRow("no year") << may20 << "" << "04" << "01" << 0 << false << "";
-    QTest::newRow("reference year") << may20 << "1975" << "08" << "15" << 2010 << false << "35 years";
-    QTest::newRow("many years") << may20 << "1975" << "08" << "15" << 0 << false << "28 years";
-    QTest::newRow("two-digit year being typed") << may20 << "75" << "08" << "15" << 0 << false << "28 years";
-    QTest::newRow("29 Feb seen from a year without it")
-        << QDate(2003, 3, 1) << "2003" << "02" << "29" << 0 << false << "";
+    QTest::newRow("calendar years") << QDate(2003, 1, 1) << "2002"
+                                    << "12"
+                                    << "31" << 0 << false << "1 year";
+    QTest::newRow("future birth") << may20 << "2003"
+                                  << "06"
+                                  << "10" << 0 << false << "";
+    QTest::newRow("two months") << may20 << "2003"
+                                << "03"
+                                << "05" << 0 << false << "2 months";
+    QTest::newRow("bare number") << may20 << "2003"
+                                 << "03"
+                                 << "05" << 0 << true << "2";
+    QTest::newRow("ten days") << may20 << "2003"
+                              << "05"
+                              << "10" << 0 << false << "10 days";
+    QTest::newRow("one day") << may20 << "2003"
+                             << "05"
+                             << "19" << 0 << false << "1 day";
+    QTest::newRow("born today") << may20 << "2003"
+                                << "05"
+                                << "20" << 0 << false << "";
+    QTest::newRow("calendar months") << may20 << "2003"
+                                     << "04"
+                                     << "01" << 0 << false << "1 month";
+    QTest::newRow("no year") << may20 << ""
+                             << "04"
+                             << "01" << 0 << false << "";
+    QTest::newRow("reference year") << may20 << "1975"
+                                    << "08"
+                                    << "15" << 2010 << false << "35 years";
+    QTest::newRow("many years") << may20 << "1975"
+                                << "08"
+                                << "15" << 0 << false << "28 years";
+    QTest::newRow("two-digit year being typed") << may20 << "75"
+                                                << "08"
+                                                << "15" << 0 << false << "28 years";
+    QTest::newRow("29 Feb seen from a year without it") << QDate(2003, 3, 1) << "2003"
+                                                        << "02"
+                                                        << "29" << 0 << false << "";
 }
 
 void TestDates::calculaIdade()
@@ -188,13 +249,27 @@ void TestDates::textoFaltam_data()
     QTest::addColumn<QString>("day");
     QTest::addColumn<QString>("month");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("today") << QDate(2003, 5, 20) << "20" << "05" << " (today)";
-    QTest::newRow("tomorrow") << QDate(2003, 5, 20) << "21" << "05" << " (tomorrow)";
-    QTest::newRow("five days") << QDate(2003, 5, 20) << "25" << "05" << " (5 days)";
-    QTest::newRow("yesterday goes to next year") << QDate(2004, 5, 20) << "19" << "05" << " (364 days)";
-    QTest::newRow("yesterday, leap year ahead") << QDate(2003, 3, 20) << "19" << "03" << " (365 days)";
-    QTest::newRow("29 Feb on 28 Feb of a common year") << QDate(2003, 2, 28) << "29" << "02" << " (tomorrow)";
-    QTest::newRow("across the new year") << QDate(2003, 12, 30) << "02" << "01" << " (3 days)";
+    QTest::newRow("today") << QDate(2003, 5, 20) << "20"
+                           << "05"
+                           << " (today)";
+    QTest::newRow("tomorrow") << QDate(2003, 5, 20) << "21"
+                              << "05"
+                              << " (tomorrow)";
+    QTest::newRow("five days") << QDate(2003, 5, 20) << "25"
+                               << "05"
+                               << " (5 days)";
+    QTest::newRow("yesterday goes to next year") << QDate(2004, 5, 20) << "19"
+                                                 << "05"
+                                                 << " (364 days)";
+    QTest::newRow("yesterday, leap year ahead") << QDate(2003, 3, 20) << "19"
+                                                << "03"
+                                                << " (365 days)";
+    QTest::newRow("29 Feb on 28 Feb of a common year") << QDate(2003, 2, 28) << "29"
+                                                       << "02"
+                                                       << " (tomorrow)";
+    QTest::newRow("across the new year") << QDate(2003, 12, 30) << "02"
+                                         << "01"
+                                         << " (3 days)";
 }
 
 void TestDates::textoFaltam()

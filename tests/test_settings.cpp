@@ -41,7 +41,8 @@ void TestSettings::valuesLiveInTheUserIniFile()
 {
     store("ColorScheme", "4");
     GravaRegistro(Chave::Maquina, "Version", "1.1.0");
-    const QString ini = QString::fromUtf8(readFile(TestSandbox::configFolder() + "/Rerevid/Rerevid.ini"));
+    const QString ini =
+        QString::fromUtf8(readFile(TestSandbox::configFolder() + "/Rerevid/Rerevid.ini"));
     QVERIFY2(ini.contains("[General]\nColorScheme=4"), qPrintable(ini));
     QVERIFY2(ini.contains("[Machine]\nVersion=1.1.0"), qPrintable(ini));
 }
@@ -54,14 +55,22 @@ void TestSettings::refresh_data()
     QTest::addColumn<bool>("entryAfter");
     QTest::addColumn<int>("memoryType");
     QTest::addColumn<int>("memoryDays");
-    QTest::newRow("first run: both missing, entry stays absent") << "-" << "-" << false << false << 0 << 0;
-    QTest::newRow("off removes the entry") << "0" << "7" << true << false << 0 << 7;
-    QTest::newRow("3 with 0 days counts as off") << "3" << "0" << true << false << 3 << 0;
-    QTest::newRow("3 with 7 days is on") << "3" << "7" << false << true << 3 << 7;
-    QTest::newRow("1 with days missing is on") << "1" << "-" << false << true << 1 << 0;
-    QTest::newRow("2 is on") << "2" << "5" << false << true << 2 << 5;
-    QTest::newRow("type not a number ends the refresh") << "abc" << "7" << true << true << 0 << 0;
-    QTest::newRow("empty days ends the refresh") << "3" << "" << false << false << 3 << 0;
+    QTest::newRow("first run: both missing, entry stays absent") << "-"
+                                                                 << "-" << false << false << 0 << 0;
+    QTest::newRow("off removes the entry") << "0"
+                                           << "7" << true << false << 0 << 7;
+    QTest::newRow("3 with 0 days counts as off") << "3"
+                                                 << "0" << true << false << 3 << 0;
+    QTest::newRow("3 with 7 days is on") << "3"
+                                         << "7" << false << true << 3 << 7;
+    QTest::newRow("1 with days missing is on") << "1"
+                                               << "-" << false << true << 1 << 0;
+    QTest::newRow("2 is on") << "2"
+                             << "5" << false << true << 2 << 5;
+    QTest::newRow("type not a number ends the refresh") << "abc"
+                                                        << "7" << true << true << 0 << 0;
+    QTest::newRow("empty days ends the refresh") << "3"
+                                                 << "" << false << false << 3 << 0;
 }
 
 void TestSettings::refresh()
@@ -96,12 +105,14 @@ void TestSettings::refreshRecordsPathAndVersion()
     store("ReminderDays", "7");
     AtualizaRegistro("/usr/local/bin", "/usr/local/bin/rerevid", reminder);
     QCOMPARE(*LeRegistro(Chave::Maquina, "Path"), QString("/usr/local/bin/"));
-    QCOMPARE(*LeRegistro(Chave::Logon, "Rerevid Reminder"), QString("\"/usr/local/bin/rerevid\" /L"));
+    QCOMPARE(*LeRegistro(Chave::Logon, "Rerevid Reminder"),
+             QString("\"/usr/local/bin/rerevid\" /L"));
 }
 
 void TestSettings::logonCommandIsQuoted()
 {
-    QCOMPARE(ComandoLogon("/home/ana/My Apps/rerevid"), QString("\"/home/ana/My Apps/rerevid\" /L"));
+    QCOMPARE(ComandoLogon("/home/ana/My Apps/rerevid"),
+             QString("\"/home/ana/My Apps/rerevid\" /L"));
     QCOMPARE(ComandoLogon("/opt/a\"b$c%d\\e/rerevid"),
              QString("\"/opt/a\\\\\"b\\\\$c%%d\\\\\\\\e/rerevid\" /L"));
     AtualizaEntradaLogon(true, "/opt/rerevid/rerevid");
@@ -110,7 +121,8 @@ void TestSettings::logonCommandIsQuoted()
     QVERIFY(entry.contains("\nName=Rerevid Reminder\n"));
     QVERIFY(entry.contains("\nExec=\"/opt/rerevid/rerevid\" /L\n"));
     QVERIFY(entry.contains("\nType=Application\n"));
-    QCOMPARE(CaminhoEntradaLogon(), TestSandbox::configFolder() + "/autostart/rerevid-reminder.desktop");
+    QCOMPARE(CaminhoEntradaLogon(),
+             TestSandbox::configFolder() + "/autostart/rerevid-reminder.desktop");
 }
 
 void TestSettings::deleteFailsWhenTheAutostartFolderIsUnusable()

@@ -9,12 +9,16 @@ namespace {
 
 const QByteArray kFixture =
     "<EVENTS>"
-    "<NIVER PESSOA=\"Bruno Lima\" APELIDO=\"Bruno\" DIA=\"05\" MES=\"03\" ANO=\"1975\" EMAIL=\"b@x.org\" FONE=\"123\"/>"
-    "<NIVER PESSOA=\"Ana Souza\" APELIDO=\"ana\" DIA=\"05\" MES=\"03\" ANO=\"\" EMAIL=\"\" FONE=\"\"/>"
-    "<NIVER PESSOA=\"Álvaro\" APELIDO=\"álvaro\" DIA=\"01\" MES=\"03\" ANO=\"2000\" EMAIL=\"\" FONE=\"\"/>"
+    "<NIVER PESSOA=\"Bruno Lima\" APELIDO=\"Bruno\" DIA=\"05\" MES=\"03\" ANO=\"1975\" "
+    "EMAIL=\"b@x.org\" FONE=\"123\"/>"
+    "<NIVER PESSOA=\"Ana Souza\" APELIDO=\"ana\" DIA=\"05\" MES=\"03\" ANO=\"\" EMAIL=\"\" "
+    "FONE=\"\"/>"
+    "<NIVER PESSOA=\"Álvaro\" APELIDO=\"álvaro\" DIA=\"01\" MES=\"03\" ANO=\"2000\" EMAIL=\"\" "
+    "FONE=\"\"/>"
     "<NIVER PESSOA=\"Carla\" APELIDO=\"Carla\" DIA=\"5\" MES=\"03\" ANO=\"\" EMAIL=\"\" FONE=\"\"/>"
     "<NIVER PESSOA=\"Davi\" APELIDO=\"Davi\" DIA=\"20\" MES=\"12\" ANO=\"\" EMAIL=\"\" FONE=\"\"/>"
-    "<NIVER PESSOA=\"François\" APELIDO=\"françois\" DIA=\"14\" MES=\"07\" ANO=\"\" EMAIL=\"\" FONE=\"\"/>"
+    "<NIVER PESSOA=\"François\" APELIDO=\"françois\" DIA=\"14\" MES=\"07\" ANO=\"\" EMAIL=\"\" "
+    "FONE=\"\"/>"
     "</EVENTS>";
 
 QStringList aliases(const ListaNivers &list)
@@ -74,14 +78,16 @@ void TestStore::newFileHoldsOnlyTheRoot()
 
 void TestStore::anyRootIsAccepted()
 {
-    writeFile(m_path, "<BIRTHDAYS><NIVER PESSOA=\"A\" APELIDO=\"A\" DIA=\"01\" MES=\"01\"/></BIRTHDAYS>");
+    writeFile(m_path,
+              "<BIRTHDAYS><NIVER PESSOA=\"A\" APELIDO=\"A\" DIA=\"01\" MES=\"01\"/></BIRTHDAYS>");
     QVERIFY(m_store.CarregaArquivo(m_path));
     QCOMPARE(m_store.ContaNivers(), 1);
     m_store.IncluiNiver();
     QVERIFY(m_store.AlteraNiver("B", "B", "02", "01", "", "", ""));
     QCOMPARE(readFile(m_path),
              QByteArray("<BIRTHDAYS><NIVER PESSOA=\"A\" APELIDO=\"A\" DIA=\"01\" MES=\"01\"/>"
-                        "<NIVER PESSOA=\"B\" APELIDO=\"B\" DIA=\"02\" MES=\"01\" ANO=\"\" EMAIL=\"\" FONE=\"\"/>"
+                        "<NIVER PESSOA=\"B\" APELIDO=\"B\" DIA=\"02\" MES=\"01\" ANO=\"\" "
+                        "EMAIL=\"\" FONE=\"\"/>"
                         "</BIRTHDAYS>"));
 }
 
@@ -129,18 +135,26 @@ void TestStore::consulta_data()
     QTest::addColumn<int>("order");
     QTest::addColumn<QStringList>("expected");
     const QStringList fileOrder{"Bruno", "ana", "álvaro", "Carla", "Davi", "françois"};
-    QTest::newRow("all in file order") << "" << "" << 0 << fileOrder;
-    QTest::newRow("a day without month means all") << "05" << "" << 0 << fileOrder;
+    QTest::newRow("all in file order") << ""
+                                       << "" << 0 << fileOrder;
+    QTest::newRow("a day without month means all") << "05"
+                                                   << "" << 0 << fileOrder;
     QTest::newRow("March by date, same day keeps file order")
-        << "" << "03" << 1 << QStringList{"álvaro", "Bruno", "ana", "Carla"}; // "035" sorts after "0305"
-    QTest::newRow("day and month compare exact text") << "05" << "03" << 0 << QStringList{"Bruno", "ana"};
+        << ""
+        << "03" << 1 << QStringList{"álvaro", "Bruno", "ana", "Carla"}; // "035" sorts after "0305"
+    QTest::newRow("day and month compare exact text") << "05"
+                                                      << "03" << 0 << QStringList{"Bruno", "ana"};
     QTest::newRow("by alias ignores case")
-        << "" << "" << 3 << QStringList{"álvaro", "ana", "Bruno", "Carla", "Davi", "françois"};
-    QTest::newRow("all by date") << "" << "" << 1
-                                 << QStringList{"álvaro", "Bruno", "ana", "Carla", "françois", "Davi"};
-    QTest::newRow("unknown order keeps file order") << "" << "03" << 2
-                                                    << QStringList{"Bruno", "ana", "álvaro", "Carla"};
-    QTest::newRow("quote in the month finds nothing") << "" << "0'3" << 0 << QStringList{};
+        << ""
+        << "" << 3 << QStringList{"álvaro", "ana", "Bruno", "Carla", "Davi", "françois"};
+    QTest::newRow("all by date") << ""
+                                 << "" << 1 << QStringList{"álvaro", "Bruno",    "ana",
+                                                           "Carla",  "françois", "Davi"};
+    QTest::newRow("unknown order keeps file order")
+        << ""
+        << "03" << 2 << QStringList{"Bruno", "ana", "álvaro", "Carla"};
+    QTest::newRow("quote in the month finds nothing") << ""
+                                                      << "0'3" << 0 << QStringList{};
 }
 
 void TestStore::consulta()
@@ -158,18 +172,54 @@ void TestStore::procura_data()
     QTest::addColumn<QString>("month");
     QTest::addColumn<QString>("alias");
     QTest::addColumn<QString>("found"); // empty = nothing found
-    QTest::newRow("accented capitals") << "" << "" << "ÁLVARO" << "álvaro";
-    QTest::newRow("other capitals") << "" << "" << "bRuNo" << "Bruno";
-    QTest::newRow("all empty finds nothing") << "" << "" << "" << "";
-    QTest::newRow("day and month only: the day's first") << "05" << "03" << "" << "Bruno";
-    QTest::newRow("day, month and alias") << "05" << "03" << "ANA" << "ana";
-    QTest::newRow("alias on another day") << "06" << "03" << "ana" << "";
-    QTest::newRow("leading blank is not the alias") << "" << "" << " ana" << "";
-    QTest::newRow("exact spelling with ç finds itself") << "" << "" << "françois" << "françois";
-    QTest::newRow("double quote finds nothing, no error") << "" << "" << "an\"a" << "";
-    QTest::newRow("apostrophe finds nothing, no error") << "" << "" << "an'a" << "";
-    QTest::newRow("injection attempt") << "" << "" << "x\" or \"1\"=\"1" << "";
-    QTest::newRow("injection in the day") << "05' or '1'='1" << "03" << "" << "";
+    QTest::newRow("accented capitals") << ""
+                                       << ""
+                                       << "ÁLVARO"
+                                       << "álvaro";
+    QTest::newRow("other capitals") << ""
+                                    << ""
+                                    << "bRuNo"
+                                    << "Bruno";
+    QTest::newRow("all empty finds nothing") << ""
+                                             << ""
+                                             << ""
+                                             << "";
+    QTest::newRow("day and month only: the day's first") << "05"
+                                                         << "03"
+                                                         << ""
+                                                         << "Bruno";
+    QTest::newRow("day, month and alias") << "05"
+                                          << "03"
+                                          << "ANA"
+                                          << "ana";
+    QTest::newRow("alias on another day") << "06"
+                                          << "03"
+                                          << "ana"
+                                          << "";
+    QTest::newRow("leading blank is not the alias") << ""
+                                                    << ""
+                                                    << " ana"
+                                                    << "";
+    QTest::newRow("exact spelling with ç finds itself") << ""
+                                                        << ""
+                                                        << "françois"
+                                                        << "françois";
+    QTest::newRow("double quote finds nothing, no error") << ""
+                                                          << ""
+                                                          << "an\"a"
+                                                          << "";
+    QTest::newRow("apostrophe finds nothing, no error") << ""
+                                                        << ""
+                                                        << "an'a"
+                                                        << "";
+    QTest::newRow("injection attempt") << ""
+                                       << ""
+                                       << "x\" or \"1\"=\"1"
+                                       << "";
+    QTest::newRow("injection in the day") << "05' or '1'='1"
+                                          << "03"
+                                          << ""
+                                          << "";
 }
 
 void TestStore::procura()
@@ -201,12 +251,13 @@ void TestStore::addWritesTrimmedValuesInOrder()
 
 void TestStore::incompleteRecordsRead()
 {
-    writeFile(m_path, "<EVENTS>"
-                      "<NIVER PESSOA=\"A\" APELIDO=\"a\" DIA=\"01\" MES=\"02\"/>"
-                      "<NIVER PESSOA=\"B\" APELIDO=\"b\" DIA=\"01\" MES=\"02\" ANO=\"abc\" FONE=\"9\"/>"
-                      "<NIVER APELIDO=\"c\" DIA=\"01\" MES=\"02\" ANO=\"2000\"/>"
-                      "<NIVER PESSOA=\"D\" APELIDO=\"d\" DIA=\"01\" MES=\"02\" ANO=\"1990\"/>"
-                      "</EVENTS>");
+    writeFile(m_path,
+              "<EVENTS>"
+              "<NIVER PESSOA=\"A\" APELIDO=\"a\" DIA=\"01\" MES=\"02\"/>"
+              "<NIVER PESSOA=\"B\" APELIDO=\"b\" DIA=\"01\" MES=\"02\" ANO=\"abc\" FONE=\"9\"/>"
+              "<NIVER APELIDO=\"c\" DIA=\"01\" MES=\"02\" ANO=\"2000\"/>"
+              "<NIVER PESSOA=\"D\" APELIDO=\"d\" DIA=\"01\" MES=\"02\" ANO=\"1990\"/>"
+              "</EVENTS>");
     QVERIFY(m_store.CarregaArquivo(m_path));
     const ListaNivers list = m_store.ConsultaNivers({}, {}, 0);
     QCOMPARE(list.size(), 4);
@@ -226,8 +277,9 @@ void TestStore::missingAttributesAreAddedAfterTheOthers()
     QVERIFY(m_store.CarregaArquivo(m_path));
     m_store.NiverAtual = m_store.ProcuraNiver({}, {}, "a");
     QVERIFY(m_store.AlteraNiver("A", "a", "01", "02", "", "a@x.org", ""));
-    QCOMPARE(readFile(m_path), QByteArray("<EVENTS><NIVER PESSOA=\"A\" APELIDO=\"a\" DIA=\"01\" "
-                                          "MES=\"02\" ANO=\"\" EMAIL=\"a@x.org\" FONE=\"\"/></EVENTS>"));
+    QCOMPARE(readFile(m_path),
+             QByteArray("<EVENTS><NIVER PESSOA=\"A\" APELIDO=\"a\" DIA=\"01\" "
+                        "MES=\"02\" ANO=\"\" EMAIL=\"a@x.org\" FONE=\"\"/></EVENTS>"));
 }
 
 void TestStore::deleteRemovesAndSaves()
@@ -308,7 +360,8 @@ void TestStore::failedCreationIsTold()
     QCOMPARE(box.calls().size(), 1);
     const ParaBoxArgs &call = box.calls().first();
     QCOMPARE(call.Titulo, QString("Create data file"));
-    QCOMPARE(call.Cabecalho, QString("There was an error while creating the data file \"Events.xml\"."));
+    QCOMPARE(call.Cabecalho,
+             QString("There was an error while creating the data file \"Events.xml\"."));
     QVERIFY(call.Mensagem.startsWith("Error "));
     QCOMPARE(call.Icone, 16);
     QCOMPARE(call.LarguraMinima, qint16(5800));

@@ -33,10 +33,10 @@ void TestTexts::montaTexto_data()
         << 213 << QVariantList{"|1", "Events", "|2", "/home/ana/.local/share/Rerevid"}
         << "In order to restore the data file, the backup copy \"Events.bak\" should be in the "
            "folder: \n\n/home/ana/.local/share/Rerevid";
-    QTest::newRow("no pairs leaves placeholders") << 378 << QVariantList{}
-                                                  << "Type a value between |1 and |2.";
-    QTest::newRow("numbers as values") << 378 << QVariantList{"|1", 1800, "|2", 2199}
-                                       << "Type a value between 1800 and 2199.";
+    QTest::newRow("no pairs leaves placeholders")
+        << 378 << QVariantList{} << "Type a value between |1 and |2.";
+    QTest::newRow("numbers as values")
+        << 378 << QVariantList{"|1", 1800, "|2", 2199} << "Type a value between 1800 and 2199.";
     QTest::newRow("a value holding a later placeholder is replaced again")
         << 378 << QVariantList{"|1", "|2", "|2", "x"} << "Type a value between x and x.";
     QTest::newRow("odd pair count ignores the last item")
@@ -55,18 +55,30 @@ void TestTexts::formataNome_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("junk only") << "  12 -- ?! 3 " << "";
-    QTest::newRow("leading junk, double blank") << "  3ana  maria" << "Ana maria";
-    QTest::newRow("accented capital kept") << "Érica" << "Érica";
-    QTest::newRow("accented small letter starts a name") << "élise" << "Élise";
-    QTest::newRow("leading Æ removed") << "Æsa" << "Sa";
-    QTest::newRow("leading Ø removed") << "Øyvind" << "Yvind";
-    QTest::newRow("leading ß removed") << "ßarah" << "Arah";
-    QTest::newRow("markup characters removed") << "jo\"ão <b>&amp;" << "João bamp;";
-    QTest::newRow("trailing blank left by removal stays") << "ana &" << "Ana ";
-    QTest::newRow("four blanks collapse to one") << "ana    b" << "Ana b";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("rest keeps its case") << "mARIA" << "MARIA";
+    QTest::newRow("junk only") << "  12 -- ?! 3 "
+                               << "";
+    QTest::newRow("leading junk, double blank") << "  3ana  maria"
+                                                << "Ana maria";
+    QTest::newRow("accented capital kept") << "Érica"
+                                           << "Érica";
+    QTest::newRow("accented small letter starts a name") << "élise"
+                                                         << "Élise";
+    QTest::newRow("leading Æ removed") << "Æsa"
+                                       << "Sa";
+    QTest::newRow("leading Ø removed") << "Øyvind"
+                                       << "Yvind";
+    QTest::newRow("leading ß removed") << "ßarah"
+                                       << "Arah";
+    QTest::newRow("markup characters removed") << "jo\"ão <b>&amp;"
+                                               << "João bamp;";
+    QTest::newRow("trailing blank left by removal stays") << "ana &"
+                                                          << "Ana ";
+    QTest::newRow("four blanks collapse to one") << "ana    b"
+                                                 << "Ana b";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("rest keeps its case") << "mARIA"
+                                         << "MARIA";
 }
 
 void TestTexts::formataNome()
@@ -80,9 +92,12 @@ void TestTexts::pastaDoArquivo_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("folder and file") << "/media/usb/Events_backup.xml" << "/media/usb/";
-    QTest::newRow("bare file name") << "Events.xml" << "Events.xml";
-    QTest::newRow("file at the root") << "/Events.xml" << "/";
+    QTest::newRow("folder and file") << "/media/usb/Events_backup.xml"
+                                     << "/media/usb/";
+    QTest::newRow("bare file name") << "Events.xml"
+                                    << "Events.xml";
+    QTest::newRow("file at the root") << "/Events.xml"
+                                      << "/";
 }
 
 void TestTexts::pastaDoArquivo()
@@ -117,10 +132,11 @@ void TestTexts::nameTables()
 // Scans the program's sources for text IDs and checks each is in the table.
 void TestTexts::everyTextTheCodeAsksForExists()
 {
-    const QRegularExpression call(QStringLiteral(R"(\b(?:Texto|MontaTexto|TextoExiste)\((\d+)\s*[,)])"));
+    const QRegularExpression call(
+        QStringLiteral(R"(\b(?:Texto|MontaTexto|TextoExiste)\((\d+)\s*[,)])"));
     QSet<int> asked;
-    QDirIterator it(QStringLiteral(REREVID_SOURCE_DIR "/src"), {"*.cpp", "*.h"},
-                    QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator it(QStringLiteral(REREVID_SOURCE_DIR "/src"), {"*.cpp", "*.h"}, QDir::Files,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString source = QString::fromUtf8(readFile(it.next()));
         for (const QRegularExpressionMatch &m : call.globalMatch(source))

@@ -39,7 +39,7 @@ struct CalendarSelection {
 
 // What the edit and find dialogs hand back to the calendar.
 struct DialogHandOver {
-    QString ModoNiver;   // text 677 "New" or 678 "Edit"
+    QString ModoNiver;    // text 677 "New" or 678 "Edit"
     int RetornoNiver = 0; // day of the saved or found birthday, 0 when none
     QString ApelidoRetorno;
 };

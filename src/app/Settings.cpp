@@ -33,8 +33,8 @@ QString keyOf(Chave chave, const QString &nome)
 
 QString autostartFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-           + QStringLiteral("/autostart");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/autostart");
 }
 
 // Desktop-entry quoting of one argument: inside double quotes, " ` $ and \ are
@@ -156,7 +156,7 @@ void AtualizaRegistro(const QString &programFolder, const QString &programPath,
         return;
     reminder.ReminderDays = *daysValue;
 
-    const bool on = reminder.ReminderType == 1 || reminder.ReminderType == 2
-                    || (reminder.ReminderType == 3 && reminder.ReminderDays >= 1);
+    const bool on = reminder.ReminderType == 1 || reminder.ReminderType == 2 ||
+                    (reminder.ReminderType == 3 && reminder.ReminderDays >= 1);
     AtualizaEntradaLogon(on, programPath);
 }

@@ -54,8 +54,7 @@ struct ByteArrayWriter : pugi::xml_writer {
 QByteArray serialise(const pugi::xml_document &document)
 {
     ByteArrayWriter writer;
-    document.save(writer, "", pugi::format_raw | pugi::format_no_declaration,
-                  pugi::encoding_utf8);
+    document.save(writer, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
     return writer.data;
 }
 
@@ -87,8 +86,7 @@ void applyOrder(ListaNivers &list, std::vector<qsizetype> &order)
 }
 
 // An ascending sort of positions that keeps file order for equal keys.
-template <typename Less>
-void sortStably(ListaNivers &list, Less less)
+template <typename Less> void sortStably(ListaNivers &list, Less less)
 {
     std::vector<qsizetype> order(static_cast<size_t>(list.size()));
     for (qsizetype i = 0; i < list.size(); ++i)
@@ -141,12 +139,13 @@ bool BirthdayStore::CarregaArquivo(const QString &path)
     }
     // Read straight into a buffer the document takes over, saving a copy.
     const qint64 size = file.size();
-    void *buffer = pugi::get_memory_allocation_function()(static_cast<size_t>(std::max<qint64>(size, 1)));
+    void *buffer =
+        pugi::get_memory_allocation_function()(static_cast<size_t>(std::max<qint64>(size, 1)));
     if (!buffer || file.read(static_cast<char *>(buffer), size) != size) {
         if (buffer)
             pugi::get_memory_deallocation_function()(buffer);
-        m_error.numero = static_cast<int>(file.error() != QFileDevice::NoError ? file.error()
-                                                                               : QFileDevice::ReadError);
+        m_error.numero = static_cast<int>(
+            file.error() != QFileDevice::NoError ? file.error() : QFileDevice::ReadError);
         m_error.descricao = file.errorString();
         return false;
     }
@@ -179,10 +178,12 @@ bool BirthdayStore::CriaArquivo(const QString &path)
         return true;
     }
     m_error = error;
-    ParaBox(Texto(1451), Texto(1452) + Texto(3) + QStringLiteral(".xml\"."),
-            error.numero != 0 ? QStringLiteral("%1%2 - %3").arg(Texto(1453)).arg(error.numero).arg(error.descricao)
-                              : QString(),
-            BotoesOk, 1, IconeErro, 0, 0, {}, 0, {}, {}, 5800, 1600);
+    ParaBox(
+        Texto(1451), Texto(1452) + Texto(3) + QStringLiteral(".xml\"."),
+        error.numero != 0
+            ? QStringLiteral("%1%2 - %3").arg(Texto(1453)).arg(error.numero).arg(error.descricao)
+            : QString(),
+        BotoesOk, 1, IconeErro, 0, 0, {}, 0, {}, {}, 5800, 1600);
     return false;
 }
 
@@ -362,7 +363,9 @@ void BirthdayStore::OrdenaPorData(ListaNivers &list)
         DateKey &key = keys[static_cast<size_t>(i)];
         key.length = mes.size() + dia.size();
         for (qsizetype c = 0; c < 4; ++c) {
-            const QChar ch = c < mes.size() ? mes[c] : (c - mes.size() < dia.size() ? dia[c - mes.size()] : QChar());
+            const QChar ch = c < mes.size()
+                                 ? mes[c]
+                                 : (c - mes.size() < dia.size() ? dia[c - mes.size()] : QChar());
             key.prefix = (key.prefix << 16) | ch.unicode();
         }
     }

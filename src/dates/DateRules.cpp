@@ -134,8 +134,8 @@ int DiasNoMes(int month, int year)
 
 QString DataCurta(const QDate &date)
 {
-    return QString::number(date.day()) + u' ' + monthAbbreviation(date) + u' '
-           + QString::number(date.year());
+    return QString::number(date.day()) + u' ' + monthAbbreviation(date) + u' ' +
+           QString::number(date.year());
 }
 
 QString DataLonga(const QDate &date)

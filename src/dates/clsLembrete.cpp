@@ -11,8 +11,8 @@ namespace {
 int dayKey(const clsNiver &niver)
 {
     const auto twoDigits = [](const QString &text) {
-        if (text.size() != 2 || !text[0].isDigit() || !text[1].isDigit() || text[0].unicode() > '9'
-            || text[1].unicode() > '9')
+        if (text.size() != 2 || !text[0].isDigit() || !text[1].isDigit() ||
+            text[0].unicode() > '9' || text[1].unicode() > '9')
             return -1;
         return (text[0].unicode() - '0') * 10 + (text[1].unicode() - '0');
     };

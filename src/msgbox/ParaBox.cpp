@@ -7,8 +7,7 @@ ParaBoxResponder &responder()
 {
     // Without a window (core-only use) every box is answered with its default button.
     static ParaBoxResponder current = [](const ParaBoxArgs &args) -> QVariant {
-        qWarning("Rerevid: message shown without a message window: %s",
-                 qPrintable(args.Cabecalho));
+        qWarning("Rerevid: message shown without a message window: %s", qPrintable(args.Cabecalho));
         return ResultadoOk;
     };
     return current;

@@ -10,24 +10,39 @@
 // scripted responder in tests.
 
 // Button sets of the box.
-enum ParaBoxBotoes { BotoesOk = 0, BotoesOkCancelar = 1, BotoesSimNao = 2, BotoesSimNaoCancelar = 3,
-                     BotoesEntrada = 4 };
+enum ParaBoxBotoes {
+    BotoesOk = 0,
+    BotoesOkCancelar = 1,
+    BotoesSimNao = 2,
+    BotoesSimNaoCancelar = 3,
+    BotoesEntrada = 4
+};
 // Icons of the box.
-enum ParaBoxIcone { IconeNenhum = 0, IconeErro = 16, IconePergunta = 32, IconeAviso = 48,
-                    IconeInformacao = 64 };
+enum ParaBoxIcone {
+    IconeNenhum = 0,
+    IconeErro = 16,
+    IconePergunta = 32,
+    IconeAviso = 48,
+    IconeInformacao = 64
+};
 // Result codes of the buttons (a ticked check box adds 10).
-enum ParaBoxResultado { ResultadoOk = 1, ResultadoCancelar = 2, ResultadoSim = 6, ResultadoNao = 7 };
+enum ParaBoxResultado {
+    ResultadoOk = 1,
+    ResultadoCancelar = 2,
+    ResultadoSim = 6,
+    ResultadoNao = 7
+};
 
 struct ParaBoxArgs {
-    QString Titulo;       // caption suffix after the program title
-    QString Cabecalho;    // bold heading
-    QString Mensagem;     // body
+    QString Titulo;    // caption suffix after the program title
+    QString Cabecalho; // bold heading
+    QString Mensagem;  // body
     int Botoes = BotoesOk;
-    int BotaoPadrao = 1;  // 1, 2 or 3
+    int BotaoPadrao = 1; // 1, 2 or 3
     int Icone = IconeNenhum;
     qint16 TamanhoEntrada = 0; // input field length (set 4); below 1 = no limit
     qint16 Segundos = 0;       // auto-close delay, 0 = none
-    QString TextoMarcar;  // check box caption
+    QString TextoMarcar;       // check box caption
     int ValorMarcar = 0;
     QString TextoLink;
     QString EnderecoLink;

@@ -126,6 +126,7 @@ QString NomeDiaSemana(int day)
 
 int DiasDoMes(int month)
 {
-    static constexpr std::array<int, 13> daysPerMonth{0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    static constexpr std::array<int, 13> daysPerMonth{0,  31, 28, 31, 30, 31, 30,
+                                                      31, 31, 30, 31, 30, 31};
     return month >= 1 && month <= 12 ? daysPerMonth[month] : 0;
 }

@@ -23,7 +23,7 @@ QString SubstituiMarcadores(QString text, const QVariantList &pairs);
 void InicializaTabelas();
 QString NomeMes(int month);     // 1..12
 QString NomeDiaSemana(int day); // 1 = Sunday .. 7 = Saturday
-int DiasDoMes(int month); // February has 28 here; the calendar corrects it per year
+int DiasDoMes(int month);       // February has 28 here; the calendar corrects it per year
 
 // The program title (text 11) used in captions and messages.
 inline QString TituloPrograma()

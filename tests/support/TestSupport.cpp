@@ -41,8 +41,8 @@ void TestSandbox::install()
     qputenv("XDG_RUNTIME_DIR", (base + "/runtime").toUtf8());
     for (const char *sub : {"/home", "/data", "/config", "/runtime"})
         QDir().mkpath(base + sub);
-    QFile::setPermissions(base + "/runtime", QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                 | QFileDevice::ExeOwner);
+    QFile::setPermissions(base + "/runtime",
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 void TestSandbox::reset()
