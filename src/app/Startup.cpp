@@ -1,6 +1,133 @@
 #include "Startup.h"
 
-int Main(const QStringList &)
+#include "Clock.h"
+#include "DataFile.h"
+#include "ProgramState.h"
+#include "Settings.h"
+#include "calendar/frmCalendario.h"
+#include "data/BirthdayStore.h"
+#include "dates/DateRules.h"
+#include "dates/Signs.h"
+#include "dates/clsLembrete.h"
+#include "msgbox/ParaBox.h"
+#include "msgbox/frmParaBox.h"
+#include "platform/clsActivatePrevInstance.h"
+#include "platform/clsWinVer.h"
+#include "text/TextTable.h"
+
+#include <QApplication>
+#include <QScreen>
+
+namespace {
+
+constexpr int kExitNoDataFile = 1;
+
+clsActivatePrevInstance &singleInstance()
 {
-    return 0;
+    static auto *instance = new clsActivatePrevInstance(qApp);
+    return *instance;
+}
+
+QString depthName(int bitsPerPixel)
+{
+    if (bitsPerPixel == 4)
+        return QStringLiteral("16 bits");
+    if (bitsPerPixel == 8)
+        return QStringLiteral("256 bits");
+    return {};
+}
+
+} // namespace
+
+bool VerificaCores(int bitsPerPixel)
+{
+    if (bitsPerPixel >= 16)
+        return true;
+    const QVariant answer =
+        ParaBox(Texto(208), MontaTexto(209, {"|1", depthName(bitsPerPixel), "|2", TituloPrograma()}),
+                MontaTexto(210, {"|1", "High Color (16 bits)"}), BotoesOkCancelar, 1, IconeAviso,
+                0, 0, {}, 0, {}, {}, 6700, 300);
+    return answer.toInt() != ResultadoCancelar;
+}
+
+QWidget *MostraCalendario()
+{
+    InicializaAnoChines();
+    ProgramState &state = Programa();
+    const QDate today = Clock::today();
+    state.calendar.AnoCalendario = today.year();
+    state.calendar.MesCalendario = today.month();
+    auto *calendar = new frmCalendario;
+    clsActivatePrevInstance::DefineJanelaPrincipal(calendar);
+    if (!state.reminderFlags.ModoLembrete)
+        calendar->show();
+    return calendar;
+}
+
+bool MostraLembrete()
+{
+    ProgramState &state = Programa();
+    if (state.reminder.ReminderType == 0)
+        return false;
+    const clsLembrete reminder(state.reminder.ReminderDays);
+    const QList<ListaNivers> &upcoming = reminder.ProximosAniversarios();
+    if (upcoming.isEmpty())
+        return false;
+
+    const clsNiver &first = upcoming.first().first();
+    const QDate today = Clock::today();
+    QDate start = ConstroiData(today.year(), ValorInteiro(first.Mes), ValorInteiro(first.Dia));
+    if (start < today)
+        start = ConstroiData(today.year() + 1, ValorInteiro(first.Mes), ValorInteiro(first.Dia));
+    state.startup.DataInicial = start;
+    // Until the reminder list exists, the calendar opens on the first upcoming birthday.
+    MostraCalendario();
+    return true;
+}
+
+ResultadoInicio Inicia(const QStringList &arguments, int screenDepth)
+{
+    ProgramState &state = Programa();
+    if (!singleInstance().Escutando()) {
+        if (singleInstance().ActivatePrevInstance())
+            return {false, 0};
+        singleInstance().Escuta();
+    }
+
+    state.startup.LinhaComando = arguments.mid(1).join(u' ').toUpper();
+    state.startup.WindowsXP = clsWinVer::IsWinXP();
+    AtualizaRegistro(QCoreApplication::applicationDirPath(), QCoreApplication::applicationFilePath(),
+                     state.reminder);
+    state.startup.SemLimiteTamanho = state.startup.LinhaComando.contains(QStringLiteral("/K"));
+    if (!VerificaCores(screenDepth))
+        return {false, 0};
+
+    switch (PreparaArquivoDados()) {
+    case PreparoDados::Pronto:
+        break;
+    case PreparoDados::Cancelado:
+        return {false, 0};
+    case PreparoDados::Falhou:
+        return {false, kExitNoDataFile};
+    }
+
+    state.startup.DataInicial = Clock::today();
+    state.startup.TotalNivers = Store().ContaNivers();
+    InicializaTabelas();
+
+    if (state.startup.LinhaComando.contains(QStringLiteral("/L")))
+        return {MostraLembrete(), 0};
+    MostraCalendario();
+    return {true, 0};
+}
+
+int Main(const QStringList &arguments)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("rerevid"));
+    InstalaParaBox();
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const ResultadoInicio result = Inicia(arguments, screen ? screen->depth() : 24);
+    if (!result.janelaAberta)
+        return result.codigoSaida;
+    return QApplication::exec();
 }

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QVariant>
 #include <QtTest>
+#include <QApplication>
 
 // Every test process runs in its own temporary home, data and config folders.
 // Call TestSandbox::install() before the application object exists.
