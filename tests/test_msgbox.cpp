@@ -97,12 +97,13 @@ void TestMsgBox::layoutWidths_data()
     // One label: it grows by half a margin past W (label right edge + 1.5 m).
     QTest::newRow("set 0") << 0 << false << 40 << 0 << bw << bw + 2 * m + 5;
     QTest::newRow("set 1") << 1 << false << 40 << 0 << 2 * bw + m << 2 * bw + 3 * m + 5;
-    QTest::newRow("set 3 with help") << 3 << true << 40 << 0 << 4 * bw + 3 * m << 4 * bw + 5 * m + 5;
+    QTest::newRow("set 3 with help")
+        << 3 << true << 40 << 0 << 4 * bw + 3 * m << 4 * bw + 5 * m + 5;
     QTest::newRow("long caption") << 0 << false << 400 << 0 << 400 + m - 2 * m << 400 + m + 5;
-    QTest::newRow("minimum below W changes nothing") << 1 << false << 40 << 100 << 2 * bw + m
-                                                     << 2 * bw + 3 * m + 5;
-    QTest::newRow("minimum above W") << 0 << false << 40 << 5800 / 15 << 5800 / 15 - 2 * m
-                                     << 5800 / 15 + 5;
+    QTest::newRow("minimum below W changes nothing")
+        << 1 << false << 40 << 100 << 2 * bw + m << 2 * bw + 3 * m + 5;
+    QTest::newRow("minimum above W")
+        << 0 << false << 40 << 5800 / 15 << 5800 / 15 - 2 * m << 5800 / 15 + 5;
 }
 
 void TestMsgBox::layoutWidths()
@@ -240,7 +241,8 @@ void TestMsgBox::answers()
     activate(dialog);
     QVERIFY(dialog.pbCheck->isVisible());
     if (checked)
-        QTest::mouseClick(dialog.pbCheck, Qt::LeftButton, {}, QPoint(5, dialog.pbCheck->height() / 2));
+        QTest::mouseClick(dialog.pbCheck, Qt::LeftButton, {},
+                          QPoint(5, dialog.pbCheck->height() / 2));
     QCOMPARE(dialog.pbCheck->isChecked(), checked);
     QTest::mouseClick(dialog.cmdBotao[button], Qt::LeftButton);
     QVERIFY(!dialog.isVisible());
@@ -345,11 +347,16 @@ void TestMsgBox::captionAndIcon_data()
     QTest::addColumn<int>("icone");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("sound");
-    QTest::newRow("stop") << "Open data file" << 16 << "Rerevid - Open data file" << "dialog-error";
-    QTest::newRow("question") << "X" << 32 << "Rerevid - X" << "dialog-question";
-    QTest::newRow("exclamation, blank title") << "   " << 48 << "Rerevid" << "dialog-warning";
-    QTest::newRow("information") << "" << 64 << "Rerevid" << "dialog-information";
-    QTest::newRow("no icon") << "" << 0 << "Rerevid" << "";
+    QTest::newRow("stop") << "Open data file" << 16 << "Rerevid - Open data file"
+                          << "dialog-error";
+    QTest::newRow("question") << "X" << 32 << "Rerevid - X"
+                              << "dialog-question";
+    QTest::newRow("exclamation, blank title") << "   " << 48 << "Rerevid"
+                                              << "dialog-warning";
+    QTest::newRow("information") << "" << 64 << "Rerevid"
+                                 << "dialog-information";
+    QTest::newRow("no icon") << "" << 0 << "Rerevid"
+                             << "";
 }
 
 void TestMsgBox::captionAndIcon()
@@ -404,8 +411,9 @@ void TestMsgBox::paraBoxGoesThroughTheSeam()
         QCOMPARE(dialog->txtTituloMensagem->text(), QString("Delete Ana's birthday?"));
         QTest::mouseClick(dialog->cmdBotao[1], Qt::LeftButton);
     });
-    const QVariant answer = ParaBox("Delete Birthday", "Delete Ana's birthday?",
-                                    "(This cannot be undone)", 1, 2, 32, 0, 0, {}, 0, {}, {}, 4000, 800);
+    const QVariant answer =
+        ParaBox("Delete Birthday", "Delete Ana's birthday?", "(This cannot be undone)", 1, 2, 32, 0,
+                0, {}, 0, {}, {}, 4000, 800);
     QCOMPARE(answer, QVariant(2));
 
     ScriptedParaBox script;

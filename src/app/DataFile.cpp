@@ -23,8 +23,8 @@ QString errorLine(int textId, int number, const QString &description)
 
 CaminhosDados Caminhos()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-                           + QStringLiteral("/Rerevid");
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                           QStringLiteral("/Rerevid");
     return {folder, folder + u'/' + Texto(3) + QStringLiteral(".xml"),
             folder + u'/' + Texto(3) + QStringLiteral(".bak")};
 }
@@ -87,17 +87,17 @@ Restauro RestauraArquivoDadosComMotivo()
                 BotoesOk, 1, IconeErro, 0, 0, {}, 0, {}, {}, 5800, kHelpBackup);
         return Restauro::SemCopia;
     }
-    const QVariant answer = ParaBox(Texto(211), MontaTexto(214, {"|1", TituloPrograma()}),
-                                    Texto(215), BotoesOkCancelar, 1, IconeAviso, 0, 0, {}, 0, {},
-                                    {}, 5500, kHelpBackup);
+    const QVariant answer =
+        ParaBox(Texto(211), MontaTexto(214, {"|1", TituloPrograma()}), Texto(215), BotoesOkCancelar,
+                1, IconeAviso, 0, 0, {}, 0, {}, {}, 5500, kHelpBackup);
     if (answer.toInt() == ResultadoCancelar)
         return Restauro::Recusado;
 
     int number = 0;
     QString description;
     if (!CopiaArquivo(paths.copia, paths.dados, &number, &description)) {
-        ParaBox(Texto(211), Texto(218), errorLine(219, number, description), BotoesOk, 1,
-                IconeErro, 0, 0, {}, 0, {}, {}, 4900, kHelpBackup);
+        ParaBox(Texto(211), Texto(218), errorLine(219, number, description), BotoesOk, 1, IconeErro,
+                0, 0, {}, 0, {}, {}, 4900, kHelpBackup);
         return Restauro::Falhou;
     }
     ParaBox(Texto(211), Texto(216), MontaTexto(217, {"|1", TituloPrograma()}), BotoesOk, 1,

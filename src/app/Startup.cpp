@@ -43,10 +43,10 @@ bool VerificaCores(int bitsPerPixel)
 {
     if (bitsPerPixel >= 16)
         return true;
-    const QVariant answer =
-        ParaBox(Texto(208), MontaTexto(209, {"|1", depthName(bitsPerPixel), "|2", TituloPrograma()}),
-                MontaTexto(210, {"|1", "High Color (16 bits)"}), BotoesOkCancelar, 1, IconeAviso,
-                0, 0, {}, 0, {}, {}, 6700, 300);
+    const QVariant answer = ParaBox(
+        Texto(208), MontaTexto(209, {"|1", depthName(bitsPerPixel), "|2", TituloPrograma()}),
+        MontaTexto(210, {"|1", "High Color (16 bits)"}), BotoesOkCancelar, 1, IconeAviso, 0, 0, {},
+        0, {}, {}, 6700, 300);
     return answer.toInt() != ResultadoCancelar;
 }
 
@@ -96,8 +96,8 @@ ResultadoInicio Inicia(const QStringList &arguments, int screenDepth)
 
     state.startup.LinhaComando = arguments.mid(1).join(u' ').toUpper();
     state.startup.WindowsXP = clsWinVer::IsWinXP();
-    AtualizaRegistro(QCoreApplication::applicationDirPath(), QCoreApplication::applicationFilePath(),
-                     state.reminder);
+    AtualizaRegistro(QCoreApplication::applicationDirPath(),
+                     QCoreApplication::applicationFilePath(), state.reminder);
     state.startup.SemLimiteTamanho = state.startup.LinhaComando.contains(QStringLiteral("/K"));
     if (!VerificaCores(screenDepth))
         return {false, 0};

@@ -26,7 +26,8 @@ void showHelpWindow(int topic)
         browser->resize(560, 480);
     }
     browser->setWindowTitle(TituloPrograma() + QStringLiteral(" - ") + Texto(2));
-    const QString page = QFile::exists(PaginaDaAjuda(topic)) ? PaginaDaAjuda(topic) : PaginaDaAjuda(500);
+    const QString page =
+        QFile::exists(PaginaDaAjuda(topic)) ? PaginaDaAjuda(topic) : PaginaDaAjuda(500);
     browser->setSource(QUrl(QStringLiteral("qrc") + page));
     browser->show();
     browser->raise();

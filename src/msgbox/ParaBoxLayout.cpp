@@ -47,8 +47,8 @@ ParaBoxLayout CalculaLayoutParaBox(const ParaBoxLayoutInput &in)
     bool anchorIsButton = false;
     if (in.heading && in.message) {
         out.heading = QRect(m + x0, m, labelWidth, in.headingHeight(labelWidth));
-        out.message = QRect(m + x0, out.heading.bottom() + 1 + m, labelWidth,
-                            in.messageHeight(labelWidth));
+        out.message =
+            QRect(m + x0, out.heading.bottom() + 1 + m, labelWidth, in.messageHeight(labelWidth));
         anchor = out.message;
         if (inner() < out.message.left() + out.message.width() + m)
             outerWidth = out.message.left() + out.message.width() + m + in.frameWidth;
@@ -79,7 +79,8 @@ ParaBoxLayout CalculaLayoutParaBox(const ParaBoxLayoutInput &in)
         anchorIsButton = false;
     }
     if (in.check) {
-        out.check = QRect(anchor.left(), below(m), std::max(0, inner() - x0 - 2 * m), in.checkHeight);
+        out.check =
+            QRect(anchor.left(), below(m), std::max(0, inner() - x0 - 2 * m), in.checkHeight);
         anchor = out.check;
         anchorIsButton = false;
     }

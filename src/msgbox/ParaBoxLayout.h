@@ -14,14 +14,14 @@ struct ParaBoxLayoutInput {
     bool link = false;
     bool input = false;
     bool check = false;
-    int buttonSet = 0;     // 0..4
-    bool help = false;     // the Help button is shown
-    int captionWidth = 0;  // the caption's width in the window-caption font
-    int minimumWidth = 0;  // LarguraMinima, converted to px
-    int inputLength = 0;   // TamanhoEntrada
-    int wWidth = 0;        // width of "W" in the caption font
-    int frameWidth = 0;    // outer minus inner width
-    int frameHeight = 0;   // outer minus inner height
+    int buttonSet = 0;                           // 0..4
+    bool help = false;                           // the Help button is shown
+    int captionWidth = 0;                        // the caption's width in the window-caption font
+    int minimumWidth = 0;                        // LarguraMinima, converted to px
+    int inputLength = 0;                         // TamanhoEntrada
+    int wWidth = 0;                              // width of "W" in the caption font
+    int frameWidth = 0;                          // outer minus inner width
+    int frameHeight = 0;                         // outer minus inner height
     std::function<int(int width)> headingHeight; // height of the wrapped heading at a width
     std::function<int(int width)> messageHeight;
     QSize linkSize;

@@ -53,8 +53,8 @@ bool anyProgramWindowVisible(const QWidget *except)
 } // namespace
 
 frmParaBox::frmParaBox(const ParaBoxArgs &args, QWidget *owner)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                         | Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                         Qt::MSWindowsFixedSizeDialogHint),
       m_args(args)
 {
     setObjectName(QStringLiteral("frmParaBox"));
@@ -65,7 +65,8 @@ frmParaBox::frmParaBox(const ParaBoxArgs &args, QWidget *owner)
 
     TocaSomDoIcone(m_args.Icone);
     const QString suffix = m_args.Titulo.trimmed();
-    setWindowTitle(suffix.isEmpty() ? TituloPrograma() : TituloPrograma() + QStringLiteral(" - ") + m_args.Titulo);
+    setWindowTitle(suffix.isEmpty() ? TituloPrograma()
+                                    : TituloPrograma() + QStringLiteral(" - ") + m_args.Titulo);
     criaControles();
     defineBotoes();
     aplicaLayout();
@@ -109,8 +110,9 @@ void frmParaBox::criaControles()
     htmLink->setObjectName(QStringLiteral("htmLink"));
     htmLink->setVisible(!m_args.TextoLink.trimmed().isEmpty());
     htmLink->setTextFormat(Qt::RichText);
-    htmLink->setText(QStringLiteral("<a href='%1'>%2</a>")
-                         .arg(m_args.EnderecoLink.toHtmlEscaped(), m_args.TextoLink.toHtmlEscaped()));
+    htmLink->setText(
+        QStringLiteral("<a href='%1'>%2</a>")
+            .arg(m_args.EnderecoLink.toHtmlEscaped(), m_args.TextoLink.toHtmlEscaped()));
     htmLink->setOpenExternalLinks(true);
 
     txtEntrada = new QLineEdit(this);
@@ -147,8 +149,8 @@ int frmParaBox::codigoDoBotao(int button) const
 
 void frmParaBox::defineBotoes()
 {
-    static constexpr int captions[5][3] = {{701, 0, 0}, {701, 702, 0}, {703, 704, 0},
-                                           {703, 704, 702}, {701, 702, 0}};
+    static constexpr int captions[5][3] = {
+        {701, 0, 0}, {701, 702, 0}, {703, 704, 0}, {703, 704, 702}, {701, 702, 0}};
     const int set = std::clamp(m_args.Botoes, 0, 4);
     const int count = BotoesDoConjunto(set);
     for (int i = 0; i < 3; ++i) {

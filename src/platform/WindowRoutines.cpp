@@ -42,7 +42,8 @@ bool FormCarregado(const QWidget *window)
 
 bool SnapToDefaultButtonLigado()
 {
-    const std::optional<QString> value = LeRegistro(Chave::Mouse, QStringLiteral("SnapToDefaultButton"));
+    const std::optional<QString> value =
+        LeRegistro(Chave::Mouse, QStringLiteral("SnapToDefaultButton"));
     if (!value)
         return false;
     const QString text = value->trimmed();

@@ -2,12 +2,12 @@
 
 #include "msgbox/ParaBox.h"
 
+#include <QApplication>
 #include <QList>
 #include <QString>
 #include <QTemporaryDir>
 #include <QVariant>
 #include <QtTest>
-#include <QApplication>
 
 // Every test process runs in its own temporary home, data and config folders.
 // Call TestSandbox::install() before the application object exists.
