@@ -4,6 +4,7 @@
 #include "DataFile.h"
 #include "ProgramState.h"
 #include "Settings.h"
+#include "appearance/modCores.h"
 #include "calendar/frmCalendario.h"
 #include "data/BirthdayStore.h"
 #include "dates/DateRules.h"
@@ -52,6 +53,7 @@ bool VerificaCores(int bitsPerPixel)
 
 QWidget *MostraCalendario()
 {
+    CarregaEsquemaCores();
     InicializaAnoChines();
     ProgramState &state = Programa();
     const QDate today = Clock::today();
@@ -59,8 +61,13 @@ QWidget *MostraCalendario()
     state.calendar.MesCalendario = today.month();
     auto *calendar = new frmCalendario;
     clsActivatePrevInstance::DefineJanelaPrincipal(calendar);
-    if (!state.reminderFlags.ModoLembrete)
+    if (!state.reminderFlags.ModoLembrete) {
         calendar->show();
+        calendar->AtivaToolTips(true);
+        calendar->lblHoje_Click();
+    }
+    calendar->SelecionaCelula(
+        CelulaDoDiaOuUltimo(calendar->Grade(), state.startup.DataInicial.day()));
     return calendar;
 }
 

@@ -48,3 +48,10 @@ double AjustaPixelY(double twips)
 {
     return reduceToPixels(twips);
 }
+
+QString EscapaHtml(const QString &text)
+{
+    QString escaped = text.toHtmlEscaped();
+    escaped.replace(u'\'', QStringLiteral("&#39;"));
+    return escaped;
+}

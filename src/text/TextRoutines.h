@@ -12,6 +12,9 @@ QString FormataNome(const QString &text);
 // The folder part of a path, with its trailing "/"; a path without "/" is returned unchanged.
 QString PastaDoArquivo(const QString &path);
 
+// Text made safe for an HTML page or attribute (single or double quoted).
+QString EscapaHtml(const QString &text);
+
 // Twips (1/1440 inch) and Qt logical pixels: 15 twips make one pixel.
 inline constexpr int TwipsPorPixel = 15;
 constexpr int TwipsParaPixels(double twips)
