@@ -2,12 +2,14 @@
 // Usage: rerevid_bench [sizes...]   (default 1000 10000 100000)
 
 #include "app/Clock.h"
+#include "app/ProgramState.h"
+#include "calendar/frmCalendario.h"
 #include "data/BirthdayStore.h"
 #include "dates/DateRules.h"
 #include "dates/clsLembrete.h"
 #include "platform/MemoryTuning.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
@@ -56,7 +58,9 @@ double timeIt(int runs, const std::function<void()> &work)
 int main(int argc, char *argv[])
 {
     AjustaMemoria(); // as the program does at start
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     QList<int> sizes;
     for (const QString &arg : app.arguments().mid(1))
         sizes << arg.toInt();
@@ -85,7 +89,9 @@ int main(int argc, char *argv[])
                     {"ConsultaNivers all by alias", {}},
                     {"ProcuraNiver by alias", {}},
                     {"IncluiNiver + AlteraNiver (save)", {}},
-                    {"clsLembrete 365 days", {}}};
+                    {"clsLembrete 365 days", {}},
+                    {"calendar: month change", {}},
+                    {"calendar: resize layout", {}}};
 
     for (int n : sizes) {
         const QString path = folder.filePath(QStringLiteral("Events%1.xml").arg(n));
@@ -111,6 +117,25 @@ int main(int argc, char *argv[])
                               "1990", "", "");
         });
         rows[r++].ms << timeIt(runs, [&] { clsLembrete reminder(store, 365); });
+
+        // The calendar window on the program's store: a month change rebuilds
+        // the grid, its three month queries and the upcoming line.
+        Store().CarregaArquivo(path);
+        Programa().calendar.AnoCalendario = 2026;
+        Programa().calendar.MesCalendario = 12;
+        frmCalendario calendar;
+        calendar.resize(1000, 700);
+        calendar.show();
+        QApplication::processEvents();
+        rows[r++].ms << timeIt(runs, [&] {
+            calendar.MesSeguinte();
+            QApplication::processEvents();
+        });
+        int step = 0;
+        rows[r++].ms << timeIt(runs, [&] {
+            calendar.resize(900 + (step++ % 2) * 100, 700);
+            QApplication::processEvents();
+        });
     }
     for (const Row &row : rows) {
         out << "| " << row.name << " | ";

@@ -211,7 +211,7 @@ void TestCalendarModel::upcomingLine()
 {
     const auto chars = [](const QString &text) { return static_cast<int>(text.size()); };
     const ListaNivers two = records({{"Ana", "05/01"}, {"Bo", "07/02"}});
-    LinhaProximos line = MontaLinhaProximos(two, 1000, chars);
+    LinhaProximos line = MontaLinhaProximos(two, 1000, chars, 2);
     QCOMPARE(line.entradas, 2);
     QCOMPARE(line.legenda, QString("Upcoming Birthdays: Ana (5 Jan), Bo (7 Feb)"));
     QCOMPARE(line.html,
@@ -219,17 +219,17 @@ void TestCalendarModel::upcomingLine()
                      "href='Ana'>Ana</a> (5 Jan),<a title=\"Click to show this birthday at the "
                      "Calendar\" href='Bo'>Bo</a> (7 Feb)"));
 
-    line = MontaLinhaProximos(two, QString("Upcoming Birthdays: Ana (5 Jan)").size(), chars);
+    line = MontaLinhaProximos(two, QString("Upcoming Birthdays: Ana (5 Jan)").size(), chars, 2);
     QCOMPARE(line.entradas, 1);
     QVERIFY(line.html.startsWith("Upcoming Birthday:<a")); // singular when one of several fits
 
-    line = MontaLinhaProximos(records({{"Ana", "05/01"}}), 1000, chars);
+    line = MontaLinhaProximos(records({{"Ana", "05/01"}}), 1000, chars, 1);
     QVERIFY(line.html.startsWith("Upcoming Birthday:<a"));
-    QVERIFY(MontaLinhaProximos(two, 10, chars).html.isEmpty()); // not even one fits
-    QVERIFY(MontaLinhaProximos({}, 1000, chars).html.isEmpty());
+    QVERIFY(MontaLinhaProximos(two, 10, chars, 2).html.isEmpty()); // not even one fits
+    QVERIFY(MontaLinhaProximos({}, 1000, chars, 0).html.isEmpty());
 
     const ListaNivers odd = records({{"O'Neil <b>", "05/01"}});
-    line = MontaLinhaProximos(odd, 1000, chars);
+    line = MontaLinhaProximos(odd, 1000, chars, 1);
     QVERIFY2(line.html.contains("href='O&#39;Neil &lt;b&gt;'>O&#39;Neil &lt;b&gt;</a>"),
              qPrintable(line.html));
 }

@@ -2,6 +2,9 @@
 
 #include "app/Clock.h"
 #include "data/BirthdayStore.h"
+#include "dates/DateRules.h"
+
+#include <QRandomGenerator>
 
 #include <QDir>
 
@@ -51,6 +54,7 @@ private slots:
     void hostileTextRoundTrips();
     void failedSaveIsReportedAndKeepsTheFile();
     void failedCreationIsTold();
+    void upcomingMatchesTheSortedList();
 
 private:
     QString m_path;
@@ -367,6 +371,48 @@ void TestStore::failedCreationIsTold()
     QCOMPARE(call.LarguraMinima, qint16(5800));
     QCOMPARE(call.AjudaID, qint16(1600));
     QVERIFY(!QFile::exists(path));
+}
+
+// The upcoming birthdays read lazily must be the list of all birthdays by date,
+// turned to start at today, for awkward data too.
+void TestStore::upcomingMatchesTheSortedList()
+{
+    QRandomGenerator random(7);
+    QByteArray xml = "<EVENTS>";
+    const char *odd[] = {"5", "", " 7", "x", "123", "1é", "04"};
+    for (int i = 0; i < 400; ++i) {
+        const bool weird = random.bounded(10) == 0;
+        const QByteArray day =
+            weird ? QByteArray(odd[random.bounded(7)])
+                  : QByteArray::number(random.bounded(1, 29)).rightJustified(2, '0');
+        const QByteArray month =
+            weird ? QByteArray(odd[random.bounded(7)])
+                  : QByteArray::number(random.bounded(1, 13)).rightJustified(2, '0');
+        xml += "<NIVER PESSOA=\"P\" APELIDO=\"A" + QByteArray::number(i) + "\" DIA=\"" + day +
+               "\" MES=\"" + month + "\"/>";
+    }
+    xml += "<NIVER APELIDO=\"nameless\" DIA=\"01\" MES=\"01\"/></EVENTS>";
+    writeFile(m_path, xml);
+    QVERIFY(m_store.CarregaArquivo(m_path));
+    for (const QDate &today : {QDate(2026, 1, 1), QDate(2026, 6, 15), QDate(2026, 12, 31)}) {
+        const ListaNivers byDate = m_store.ConsultaNivers({}, {}, OrdemPorData);
+        qsizetype k = 0;
+        for (; k < byDate.size(); ++k) {
+            const int m = ValorInteiro(byDate[k].Mes);
+            const int d = ValorInteiro(byDate[k].Dia);
+            if (m > today.month() || (m == today.month() && d >= today.day()))
+                break;
+        }
+        if (k == byDate.size())
+            k = 0;
+        const ListaNivers expected = byDate.mid(k) + byDate.mid(0, k);
+        int total = 0;
+        const ListaNivers got = m_store.ProximosNivers(today, 50, &total);
+        QCOMPARE(total, 401);
+        QCOMPARE(got.size(), 50);
+        for (int i = 0; i < 50; ++i)
+            QCOMPARE(got[i].Node, expected[i].Node);
+    }
 }
 
 REREVID_TEST_MAIN(TestStore)

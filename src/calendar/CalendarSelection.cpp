@@ -145,17 +145,25 @@ void frmCalendario::CarregaProximoNiver()
     static_cast<HtmlLabel *>(lblHoje)->DefineHtml(TextoHoje());
     lblHoje->resize(lblHoje->sizeHint().width(), lblHoje->height());
     auto *label = static_cast<HtmlLabel *>(lblProximoNiver);
-    m_proximos = RodaParaProximos(Store().ConsultaNivers({}, {}, OrdemPorData), Clock::today());
     const int gridWidth = 7 * lblDia[0]->width() - 6;
     const QFontMetrics metrics(font());
-    const LinhaProximos line =
-        MontaLinhaProximos(m_proximos, gridWidth, [&metrics](const QString &text) {
-            return metrics.horizontalAdvance(text);
-        });
+    const auto measure = [&metrics](const QString &text) {
+        return metrics.horizontalAdvance(text);
+    };
+
+    // Only the birthdays that can fit are read: fetch more while they all fit.
+    int total = 0;
+    LinhaProximos line;
+    for (int limit = 32;; limit *= 2) {
+        m_proximos = Store().ProximosNivers(Clock::today(), limit, &total);
+        line = MontaLinhaProximos(m_proximos, gridWidth, measure, total);
+        if (line.entradas < m_proximos.size() || m_proximos.size() < limit)
+            break;
+    }
     label->DefineHtml(line.html);
     if (line.entradas == 0)
         return;
-    const int width = metrics.horizontalAdvance(line.legenda);
+    const int width = measure(line.legenda);
     const int gridLeft = lblDia[0]->x();
     label->setGeometry(gridLeft + (gridWidth - width) / 2, label->y(), width + 2, label->height());
 }

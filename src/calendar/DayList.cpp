@@ -9,6 +9,7 @@ DayList::DayList(int cell, QWidget *parent) : QListWidget(parent), m_cell(cell)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameShape(QFrame::Box);
     setMouseTracking(true);
+    viewport()->setMouseTracking(true);
     setUniformItemSizes(true);
     setTextElideMode(Qt::ElideRight);
 }

@@ -152,13 +152,13 @@ ListaNivers RodaParaProximos(const ListaNivers &byDate, const QDate &today)
 }
 
 LinhaProximos MontaLinhaProximos(const ListaNivers &proximos, int width,
-                                 const std::function<int(const QString &)> &measure)
+                                 const std::function<int(const QString &)> &measure, int total)
 {
     LinhaProximos line;
     if (proximos.isEmpty())
         return line;
     const auto shortMonth = [](const clsNiver &r) { return NomeMes(ValorInteiro(r.Mes)).left(3); };
-    QString caption = Texto(proximos.size() == 1 ? 371 : 372);
+    QString caption = Texto(total == 1 ? 371 : 372);
     for (const clsNiver &r : proximos) {
         const QString piece = (line.entradas > 0 ? QStringLiteral(", ") : QString()) + r.Apelido +
                               QStringLiteral(" (") + QString::number(ValorInteiro(r.Dia)) + u' ' +
@@ -170,7 +170,7 @@ LinhaProximos MontaLinhaProximos(const ListaNivers &proximos, int width,
     }
     if (line.entradas == 0)
         return line;
-    if (proximos.size() >= 2 && line.entradas == 1)
+    if (total >= 2 && line.entradas == 1)
         caption.replace(Texto(374), Texto(373));
     line.legenda = caption;
     QString html = caption.left(caption.indexOf(u':') + 1);

@@ -58,10 +58,11 @@ int AnoDaProximaOcorrencia(int dia, int mes, const QDate &today);
 ListaNivers RodaParaProximos(const ListaNivers &byDate, const QDate &today);
 
 // The upcoming-birthdays line: as many entries as fit in `width` pixels.
+// `total` is the number of birthdays in the file (the prefix is singular for one).
 struct LinhaProximos {
     int entradas = 0;
     QString legenda; // the measured plain caption
     QString html;    // the line's text with its links
 };
 LinhaProximos MontaLinhaProximos(const ListaNivers &proximos, int width,
-                                 const std::function<int(const QString &)> &measure);
+                                 const std::function<int(const QString &)> &measure, int total);

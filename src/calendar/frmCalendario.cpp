@@ -268,9 +268,11 @@ void frmCalendario::pintaCelulas(int scheme, int selectedCell)
     for (int i = 0; i < MonthGrid::Cells; ++i) {
         QLabel *day = lblDia[static_cast<size_t>(i)];
         paintBackground(day, i == selectedCell ? colours.cor[2] : colours.cor[1]);
-        QFont font = day->font();
-        font.setBold(i == m_grid.celulaHoje);
-        day->setFont(font);
+        if (day->font().bold() != (i == m_grid.celulaHoje)) {
+            QFont font = day->font();
+            font.setBold(i == m_grid.celulaHoje);
+            day->setFont(font);
+        }
         paintBackground(listEvento[static_cast<size_t>(i)],
                         m_grid.doMesExibido(i) ? colours.cor[3] : windowColour, QPalette::Base);
     }
@@ -349,8 +351,9 @@ void frmCalendario::resizeEvent(QResizeEvent *event)
 void frmCalendario::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && !isMinimized())
+    if (event->type() == QEvent::WindowStateChange && !isMinimized()) {
         gravaEstadoJanela();
+    }
 }
 
 void frmCalendario::gravaEstadoJanela()

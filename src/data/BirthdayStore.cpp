@@ -11,6 +11,8 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cstring>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -95,18 +97,75 @@ template <typename Less> void sortStably(ListaNivers &list, Less less)
     applyOrder(list, order);
 }
 
-// Ordinal comparison of the texts a1 + a2 and b1 + b2, without joining them.
-int compareJoined(const QString &a1, const QString &a2, const QString &b1, const QString &b2)
-{
-    const qsizetype lengthA = a1.size() + a2.size();
-    const qsizetype lengthB = b1.size() + b2.size();
-    for (qsizetype i = 0; i < std::min(lengthA, lengthB); ++i) {
-        const QChar ca = i < a1.size() ? a1[i] : a2[i - a1.size()];
-        const QChar cb = i < b1.size() ? b1[i] : b2[i - b1.size()];
-        if (ca != cb)
-            return ca < cb ? -1 : 1;
+// The sort key of month + day as text. The first four characters, packed into
+// one number, decide almost every comparison; longer texts keep the whole text
+// for the rare tie.
+struct DateKey {
+    quint64 prefix = 0;
+    qsizetype length = 0;
+    QString full; // only when longer than four characters
+
+    template <typename CharAt>
+    static DateKey make(qsizetype length, CharAt charAt, const std::function<QString()> &whole)
+    {
+        DateKey key;
+        key.length = length;
+        for (qsizetype c = 0; c < 4; ++c)
+            key.prefix = (key.prefix << 16) | (c < length ? charAt(c) : 0);
+        if (length > 4)
+            key.full = whole();
+        return key;
     }
-    return lengthA == lengthB ? 0 : (lengthA < lengthB ? -1 : 1);
+    static DateKey of(const QString &mes, const QString &dia)
+    {
+        return make(
+            mes.size() + dia.size(),
+            [&](qsizetype c) { return (c < mes.size() ? mes[c] : dia[c - mes.size()]).unicode(); },
+            [&] { return mes + dia; });
+    }
+    // From the attributes' bytes; texts that are not plain ASCII are decoded.
+    static DateKey of(const char *mes, const char *dia)
+    {
+        const size_t lm = std::strlen(mes);
+        const size_t ld = std::strlen(dia);
+        const auto ascii = [](const char *s, size_t n) {
+            return std::all_of(s, s + n,
+                               [](char ch) { return static_cast<unsigned char>(ch) < 0x80; });
+        };
+        if (!ascii(mes, lm) || !ascii(dia, ld))
+            return of(QString::fromUtf8(mes), QString::fromUtf8(dia));
+        return make(
+            static_cast<qsizetype>(lm + ld),
+            [&](qsizetype c) {
+                const auto i = static_cast<size_t>(c);
+                return static_cast<ushort>(i < lm ? mes[i] : dia[i - lm]);
+            },
+            [&] { return QString::fromLatin1(mes) + QString::fromLatin1(dia); });
+    }
+};
+
+bool operator<(const DateKey &a, const DateKey &b)
+{
+    if (a.prefix != b.prefix)
+        return a.prefix < b.prefix;
+    if (a.length <= 4 || b.length <= 4)
+        return a.length < b.length; // the same first characters: the shorter text first
+    return a.full < b.full;
+}
+
+// The whole-number part of a text's numeric value, read from its bytes:
+// blanks, a sign and digits; anything else ends the number.
+int wholeValue(const char *text)
+{
+    while (*text == ' ' || *text == '\t')
+        ++text;
+    const bool negative = *text == '-';
+    if (*text == '-' || *text == '+')
+        ++text;
+    long long value = 0;
+    for (; *text >= '0' && *text <= '9' && value < 100000000; ++text)
+        value = value * 10 + (*text - '0');
+    return static_cast<int>(negative ? -value : value);
 }
 
 } // namespace
@@ -272,6 +331,64 @@ int BirthdayStore::ContaNivers() const
     }
 }
 
+ListaNivers BirthdayStore::ProximosNivers(const QDate &today, int limit, int *total) const
+{
+    struct Entry {
+        pugi::xml_node node;
+        DateKey key;
+        int month = 0;
+        int day = 0;
+    };
+    std::vector<Entry> entries;
+    try {
+        static const pugi::xpath_query all("//NIVER");
+        const pugi::xpath_node_set nodes = all.evaluate_node_set(*m_document);
+        entries.reserve(nodes.size());
+        for (const pugi::xpath_node &found : nodes) {
+            // A record missing a required value reads as empty, day and month included.
+            const pugi::xml_node node = found.node();
+            const bool complete = node.attribute("PESSOA") && node.attribute("APELIDO") &&
+                                  node.attribute("DIA") && node.attribute("MES");
+            const char *mes = complete ? node.attribute("MES").value() : "";
+            const char *dia = complete ? node.attribute("DIA").value() : "";
+            entries.push_back({node, DateKey::of(mes, dia), wholeValue(mes), wholeValue(dia)});
+        }
+    } catch (const pugi::xpath_exception &) {
+        return {};
+    }
+    if (total)
+        *total = static_cast<int>(entries.size());
+
+    // The order of OrdenaPorData: month and day as text, file order kept for equal keys.
+    std::vector<qsizetype> order(entries.size());
+    for (size_t i = 0; i < entries.size(); ++i)
+        order[i] = static_cast<qsizetype>(i);
+    std::stable_sort(order.begin(), order.end(), [&entries](qsizetype a, qsizetype b) {
+        return entries[static_cast<size_t>(a)].key < entries[static_cast<size_t>(b)].key;
+    });
+
+    // The first on or after today's month and day; when none, the year starts again.
+    size_t start = 0;
+    for (; start < order.size(); ++start) {
+        const Entry &e = entries[static_cast<size_t>(order[start])];
+        if (e.month > today.month() || (e.month == today.month() && e.day >= today.day()))
+            break;
+    }
+    if (start == order.size())
+        start = 0;
+
+    ListaNivers list;
+    const size_t count = std::min(order.size(), static_cast<size_t>(std::max(limit, 0)));
+    list.reserve(static_cast<qsizetype>(count));
+    for (size_t i = 0; i < count; ++i) {
+        clsNiver niver;
+        niver.Node = entries[static_cast<size_t>(order[(start + i) % order.size()])].node;
+        PreencheNiver(niver);
+        list.append(std::move(niver));
+    }
+    return list;
+}
+
 void BirthdayStore::PreencheNiver(clsNiver &niver) const
 {
     // The required values are read in order; the first one missing ends the
@@ -349,34 +466,13 @@ bool BirthdayStore::Salva()
 
 void BirthdayStore::OrdenaPorData(ListaNivers &list)
 {
-    // Month then day, compared as text: "0305" is 5 March. The first four
-    // characters, packed into one number, decide almost every comparison
-    // without touching the records again.
-    struct DateKey {
-        quint64 prefix = 0;
-        qsizetype length = 0;
-    };
-    std::vector<DateKey> keys(static_cast<size_t>(list.size()));
-    for (qsizetype i = 0; i < list.size(); ++i) {
-        const QString &mes = list[i].Mes;
-        const QString &dia = list[i].Dia;
-        DateKey &key = keys[static_cast<size_t>(i)];
-        key.length = mes.size() + dia.size();
-        for (qsizetype c = 0; c < 4; ++c) {
-            const QChar ch = c < mes.size()
-                                 ? mes[c]
-                                 : (c - mes.size() < dia.size() ? dia[c - mes.size()] : QChar());
-            key.prefix = (key.prefix << 16) | ch.unicode();
-        }
-    }
-    sortStably(list, [&list, &keys](qsizetype a, qsizetype b) {
-        const DateKey &ka = keys[static_cast<size_t>(a)];
-        const DateKey &kb = keys[static_cast<size_t>(b)];
-        if (ka.prefix != kb.prefix)
-            return ka.prefix < kb.prefix;
-        if (ka.length <= 4 && kb.length <= 4)
-            return ka.length < kb.length;
-        return compareJoined(list[a].Mes, list[a].Dia, list[b].Mes, list[b].Dia) < 0;
+    // Month then day, compared as text: "0305" is 5 March.
+    std::vector<DateKey> keys;
+    keys.reserve(static_cast<size_t>(list.size()));
+    for (const clsNiver &niver : std::as_const(list))
+        keys.push_back(DateKey::of(niver.Mes, niver.Dia));
+    sortStably(list, [&keys](qsizetype a, qsizetype b) {
+        return keys[static_cast<size_t>(a)] < keys[static_cast<size_t>(b)];
     });
 }
 

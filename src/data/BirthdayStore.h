@@ -2,6 +2,7 @@
 
 #include "clsNiver.h"
 
+#include <QDate>
 #include <QString>
 
 #include <memory>
@@ -31,6 +32,13 @@ public:
     std::optional<clsNiver> ProcuraNiver(const QString &dia, const QString &mes,
                                          const QString &apelido) const;
     int ContaNivers() const;
+
+    // The first `limit` birthdays of the list of all birthdays by date, turned
+    // to start at the first one on or after `today` (day and month). The same
+    // records as ConsultaNivers("", "", by date) turned that way, without
+    // reading every record in full.
+    // `total` receives the number of birthdays in the file.
+    ListaNivers ProximosNivers(const QDate &today, int limit, int *total = nullptr) const;
 
     void IncluiNiver();
     // Both report whether the data file was saved; a change that could not be
