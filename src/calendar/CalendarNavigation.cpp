@@ -3,6 +3,7 @@
 #include "DayList.h"
 #include "app/ProgramState.h"
 #include "appearance/frmCores.h"
+#include "data/BirthdayStore.h"
 #include "dates/DateRules.h"
 #include "frmCalendario.h"
 #include "menus/Help.h"
@@ -270,9 +271,32 @@ bool frmCalendario::trataTecla(QKeyEvent *event)
             return false;
         }
     }
+    if (event->modifiers() == Qt::ControlModifier && event->key() == Qt::Key_Insert) {
+        if (cmdBarra[2]->isEnabled())
+            AlteraNiverSelecionado();
+        return true;
+    }
     if (event->modifiers() & ~Qt::KeypadModifier)
         return false;
     switch (event->key()) {
+    case Qt::Key_Insert:
+        NovoNiver();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!Store().NiverAtual)
+            return false;
+        AlteraNiverSelecionado();
+        return true;
+    case Qt::Key_Delete:
+        if (!cmdBarra[3]->isEnabled())
+            return false;
+        listEvento[0]->setFocus(); // the selected list shows no highlighted line while asking
+        ExcluiNiverSelecionado();
+        return true;
+    case Qt::Key_Menu:
+        MostraMenuNiver();
+        return true;
     case Qt::Key_PageUp:
         MesSeguinte();
         return true;

@@ -19,6 +19,9 @@ public:
 
 signals:
     void pressionada(int cell, Qt::MouseButton button, QPoint point);
+    void arrastoIniciado(int cell);
+    void soltado(int cell, const QString &alias);
+    void arrastoConcluido(int cell); // the birthday moved away from this list
     void duploClique(int cell);
     void movida(int cell, QPoint point);
     void perdeuFoco(int cell);
@@ -27,8 +30,16 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
+    bool aceitaArrasto(const QDropEvent *event) const;
+
     int m_cell;
+    QPoint m_pressPoint;
+    bool m_pressed = false;
 };

@@ -196,6 +196,10 @@ void frmCalendario::CriaListEventos()
                     listEvento_MouseDown(cell, button, 0, point);
                 });
         connect(list, &DayList::movida, this, &frmCalendario::atualizaDica);
+        connect(list, &DayList::duploClique, this, [this] { AlteraNiverSelecionado(); });
+        connect(list, &DayList::arrastoIniciado, this, &frmCalendario::IniciaArrasto);
+        connect(list, &DayList::soltado, this, &frmCalendario::SoltaEm);
+        connect(list, &DayList::arrastoConcluido, this, &frmCalendario::ConcluiArrasto);
         connect(list, &DayList::perdeuFoco, this, [this](int cell) {
             if (QApplication::activePopupWidget())
                 return; // the birthday menu keeps the line highlighted
@@ -212,6 +216,7 @@ void frmCalendario::criaMenus()
 {
     menus = CriaMenusCalendario(this);
     conectaMenus();
+    conectaComandos();
 }
 
 void frmCalendario::MontaLegendaForm()

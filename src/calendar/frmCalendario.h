@@ -65,6 +65,19 @@ public:
     void EscolheAno(int year);
     void OutroAno();
 
+    // Commands.
+    void NovoNiver();
+    void AlteraNiverSelecionado();
+    void ExcluiNiverSelecionado();
+    void ProcuraNiverDialogo();
+    void SelecionaNiver();
+    void MostraMenuNiver(); // the birthday menu from the keyboard
+
+    // Moving a birthday to another day by drag and drop.
+    void IniciaArrasto(int cell);
+    void SoltaEm(int target, const QString &alias);
+    void ConcluiArrasto(int source);
+
     void AjustaObjetosNoForm();
     // Paints the cells in a colour scheme (the colour dialog's preview).
     void PintaEsquema(int scheme);
@@ -89,8 +102,9 @@ public:
     MenusCalendario menus;
 
 signals:
-    // Commands whose windows come from elsewhere: the reminder settings.
+    // Commands whose windows come from elsewhere.
     void abreConfigLembrete();
+    void abreLista();
 
 protected:
     bool event(QEvent *event) override;
@@ -112,12 +126,17 @@ private:
     void sublinhaMesAno(QLabel *label);
     void gravaEstadoJanela();
     void pintaCelulas(int scheme, int selectedCell);
+    void conectaComandos();
+    void reselecionaLinha();
+    void avisaNaoGravado(const QString &titulo);
 
     MonthGrid m_grid;
     ListaNivers m_proximos;
     QString m_ultimoTextoDica;
     QString m_ultimoTituloDica;
     bool m_carregando = false;
+    int m_celulaArrasto = -1;
+    int m_indiceArrasto = -1;
 };
 
 // "Rerevid 1.1", then " - 1,234 birthdays" when there are any.

@@ -459,6 +459,18 @@ bool BirthdayStore::ExcluiNiver()
     return Salva();
 }
 
+bool BirthdayStore::MudaData(const QString &dia, const QString &mes)
+{
+    if (!NiverAtual || !NiverAtual->Node || NiverAtual->Node.parent() != m_root)
+        return false;
+    clsNiver old;
+    old.Node = NiverAtual->Node;
+    PreencheNiver(old);
+    m_root.remove_child(old.Node);
+    IncluiNiver();
+    return AlteraNiver(old.Pessoa, old.Apelido, dia, mes, old.Ano, old.Email, old.Fone);
+}
+
 bool BirthdayStore::Salva()
 {
     return writeWhole(m_path, serialise(*m_document), m_error);

@@ -47,6 +47,9 @@ public:
                      const QString &mes, const QString &ano, const QString &email,
                      const QString &fone);
     bool ExcluiNiver();
+    // Moves NiverAtual to another day and month: the birthday is written anew
+    // as the last record, with one save, so it is never missing from the file.
+    bool MudaData(const QString &dia, const QString &mes);
 
     void PreencheNiver(clsNiver &niver) const;
     void GravaAtributo(const char *name, const QString &value);
