@@ -10,6 +10,7 @@
 #include "dates/DateRules.h"
 #include "dates/Signs.h"
 #include "dates/clsLembrete.h"
+#include "list/frmListagem.h"
 #include "msgbox/ParaBox.h"
 #include "msgbox/frmParaBox.h"
 #include "platform/clsActivatePrevInstance.h"
@@ -17,6 +18,7 @@
 #include "text/TextTable.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QScreen>
 
 namespace {
@@ -87,8 +89,19 @@ bool MostraLembrete()
     if (start < today)
         start = ConstroiData(today.year() + 1, ValorInteiro(first.Mes), ValorInteiro(first.Dia));
     state.startup.DataInicial = start;
-    // Until the reminder list exists, the calendar opens on the first upcoming birthday.
-    MostraCalendario();
+    state.reminderFlags.ModoLembrete = true;
+
+    auto *list = new frmListagem;
+    list->setAttribute(Qt::WA_DeleteOnClose);
+    list->Tag = QStringLiteral("0");
+    list->cmdBotoesBaixo[1]->setText(Texto(223));
+    list->cmdBotoesBaixo[1]->setToolTip(Texto(224));
+    list->Nivers.clear();
+    for (const ListaNivers &day : upcoming)
+        list->Nivers.append(day);
+    list->CarregaNivers();
+    clsActivatePrevInstance::DefineJanelaPrincipal(list);
+    list->show();
     return true;
 }
 

@@ -9,8 +9,10 @@
 #include "dialogs/frmNovo.h"
 #include "dialogs/frmProcurar.h"
 #include "frmCalendario.h"
+#include "list/frmListagem.h"
 #include "msgbox/ParaBox.h"
 #include "platform/WindowRoutines.h"
+#include "reminder/frmConfigLembrete.h"
 #include "text/TextTable.h"
 
 #include <QAction>
@@ -24,7 +26,9 @@ void frmCalendario::conectaComandos()
     connect(cmdBarra[2], &QPushButton::clicked, this, &frmCalendario::AlteraNiverSelecionado);
     connect(cmdBarra[3], &QPushButton::clicked, this, &frmCalendario::ExcluiNiverSelecionado);
     connect(cmdBarra[4], &QPushButton::clicked, this, &frmCalendario::ProcuraNiverDialogo);
-    connect(cmdBarra[5], &QPushButton::clicked, this, &frmCalendario::abreLista);
+    connect(cmdBarra[5], &QPushButton::clicked, this, &frmCalendario::MostraLista);
+    connect(this, &frmCalendario::abreLista, this, &frmCalendario::MostraLista);
+    connect(this, &frmCalendario::abreConfigLembrete, this, &frmCalendario::ConfiguraLembrete);
     const auto on = [this](const char *key, auto slot) {
         connect(AcaoDaChave(menus.mnuPopNiver, QString::fromLatin1(key)), &QAction::triggered, this,
                 slot);
@@ -198,4 +202,51 @@ void frmCalendario::ConcluiArrasto(int source)
         }
     }
     Programa().calendar.CelulaSelecionada = m_celulaArrasto;
+}
+
+void frmCalendario::MostraLista()
+{
+    CalendarSelection &sel = Programa().calendar;
+    DayList *selected = listEvento[static_cast<size_t>(sel.CelulaSelecionada)];
+    const QListWidgetItem *line = selected->currentItem();
+    LinhaSalva = line && line->isSelected() ? selected->currentRow() : -1;
+
+    frmListagem list(this);
+    list.Tag = QStringLiteral("1");
+    list.cmdBotoesBaixo[1]->setToolTip(Texto(368));
+    list.Nivers = Store().ConsultaNivers({}, {}, frmListagem::Ordem);
+    list.CarregaNivers();
+    connect(&list, &frmListagem::imprimeLista, this,
+            [this, &list](bool preview) { emit imprimeLista(&list, preview); });
+    list.exec();
+    if (list.NiverEscolhido())
+        return; // the calendar already shows the birthday chosen in the list
+
+    // Back from the list: the line selected before is selected again.
+    show();
+    DayList *cellList = listEvento[static_cast<size_t>(sel.CelulaSelecionada)];
+    LinhaDefinida = true;
+    LinhaSobMouse = LinhaSalva != -1
+                        ? LinhaSalva
+                        : DayList::SelecionaTextoInicial(cellList, sel.ApelidoSelecionado);
+    listEvento_MouseDown(sel.CelulaSelecionada, Qt::LeftButton, 0, QPoint(0, 0));
+    PosicionaMouse(cellList, false);
+}
+
+void frmCalendario::MostraNiverEscolhido(int cell, const QString &alias)
+{
+    show();
+    raise();
+    activateWindow();
+    if (cell < 0 || cell >= MonthGrid::Cells)
+        return;
+    SelecionaNiverNaCelula(cell, alias);
+    PosicionaMouse(listEvento[static_cast<size_t>(cell)], true);
+}
+
+void frmCalendario::ConfiguraLembrete()
+{
+    frmConfigLembrete dialog(this);
+    dialog.exec();
+    reselecionaLinha();
 }

@@ -15,6 +15,7 @@ class QListWidget;
 class QPushButton;
 class QToolButton;
 class clsToolTip;
+class frmListagem;
 
 // The program's main window: the month calendar with its button bar, month and
 // year selector, Today, Reminder and upcoming lines and the 6 x 7 day cells.
@@ -72,6 +73,10 @@ public:
     void ProcuraNiverDialogo();
     void SelecionaNiver();
     void MostraMenuNiver(); // the birthday menu from the keyboard
+    void MostraLista();
+    void ConfiguraLembrete();
+    // Shows the birthday chosen in the list window: cell c of the month built, its alias's line.
+    void MostraNiverEscolhido(int cell, const QString &alias);
 
     // Moving a birthday to another day by drag and drop.
     void IniciaArrasto(int cell);
@@ -105,6 +110,7 @@ signals:
     // Commands whose windows come from elsewhere.
     void abreConfigLembrete();
     void abreLista();
+    void imprimeLista(frmListagem *list, bool preview);
 
 protected:
     bool event(QEvent *event) override;
