@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/clsNiver.h"
+
 #include <QDate>
 #include <QString>
 
@@ -46,7 +48,7 @@ struct DialogHandOver {
 
 // What the list window hands to the print preview.
 struct PrintHandOver {
-    bool ListaImpressao = false;
+    ListaNivers ListaImpressao;
     int OrdemImpressao = 1;
     int MesImpressao = 0;
 };

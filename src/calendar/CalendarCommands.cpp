@@ -216,8 +216,6 @@ void frmCalendario::MostraLista()
     list.cmdBotoesBaixo[1]->setToolTip(Texto(368));
     list.Nivers = Store().ConsultaNivers({}, {}, frmListagem::Ordem);
     list.CarregaNivers();
-    connect(&list, &frmListagem::imprimeLista, this,
-            [this, &list](bool preview) { emit imprimeLista(&list, preview); });
     list.exec();
     if (list.NiverEscolhido())
         return; // the calendar already shows the birthday chosen in the list

@@ -15,7 +15,6 @@ class QListWidget;
 class QPushButton;
 class QToolButton;
 class clsToolTip;
-class frmListagem;
 
 // The program's main window: the month calendar with its button bar, month and
 // year selector, Today, Reminder and upcoming lines and the 6 x 7 day cells.
@@ -110,7 +109,6 @@ signals:
     // Commands whose windows come from elsewhere.
     void abreConfigLembrete();
     void abreLista();
-    void imprimeLista(frmListagem *list, bool preview);
 
 protected:
     bool event(QEvent *event) override;

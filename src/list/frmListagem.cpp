@@ -1,6 +1,7 @@
 #include "frmListagem.h"
 
 #include "ListPage.h"
+#include "PrintPage.h"
 #include "app/Clock.h"
 #include "app/ProgramState.h"
 #include "app/Settings.h"
@@ -8,6 +9,7 @@
 #include "calendar/frmCalendario.h"
 #include "data/BirthdayStore.h"
 #include "dates/DateRules.h"
+#include "frmPrint.h"
 #include "menus/Help.h"
 #include "menus/Menus.h"
 #include "platform/HtmlView.h"
@@ -95,8 +97,8 @@ frmListagem::frmListagem(QWidget *parent) : QDialog(parent, Qt::Window)
             [this, under] { under(mnuMostraOrdem, cmdBotoesCima[0]); });
     connect(cmdBotoesCima[1], &QPushButton::clicked, this,
             [this, under] { under(mnuMostraLista, cmdBotoesCima[1]); });
-    connect(cmdBotoesCima[2], &QPushButton::clicked, this, [this] { emit imprimeLista(true); });
-    connect(cmdBotoesCima[3], &QPushButton::clicked, this, [this] { emit imprimeLista(false); });
+    connect(cmdBotoesCima[2], &QPushButton::clicked, this, [this] { ImprimeLista(true); });
+    connect(cmdBotoesCima[3], &QPushButton::clicked, this, [this] { ImprimeLista(false); });
     connect(cmdBotoesBaixo[0], &QPushButton::clicked, this, [] { AbreAjuda(1000); });
     connect(cmdBotoesBaixo[1], &QPushButton::clicked, this, &frmListagem::close);
     connect(cmdBotoesBaixo[2], &QPushButton::clicked, this, &frmListagem::TamanhoPadrao);
@@ -320,6 +322,31 @@ void frmListagem::LinkClicado(const QString &href)
     hide();
     HabilitaBotoes(true);
     calendar->MostraNiverEscolhido(cell, alias);
+}
+
+void frmListagem::ImprimeLista(bool preview)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    PrintHandOver &handOver = Programa().print;
+    handOver.ListaImpressao = Nivers;
+    handOver.OrdemImpressao = Ordem;
+    handOver.MesImpressao = MesLista;
+    const bool written = GeraPaginaImpressao(Nivers, CaminhoPaginaImpressao(), Ordem, MesLista, 1,
+                                             OpcoesImpressao{});
+    if (!written) {
+        QApplication::restoreOverrideCursor();
+        return; // the writer has told the user
+    }
+    frmPrint printPreview(this);
+    printPreview.CarregaPagina();
+    if (preview) {
+        QApplication::restoreOverrideCursor();
+        printPreview.cmdBarra[1]->setEnabled(true);
+        printPreview.exec();
+        return;
+    }
+    printPreview.ImprimePagina();
+    QApplication::restoreOverrideCursor();
 }
 
 void frmListagem::closeEvent(QCloseEvent *event)

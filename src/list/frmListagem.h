@@ -37,6 +37,8 @@ public:
     void EscolheOrdem(const QString &key);
     void TamanhoPadrao();
     void LinkClicado(const QString &href);
+    // Preview (shows the print preview) or print at once.
+    void ImprimeLista(bool preview);
 
     // True after the user chose a birthday, which the calendar then shows.
     bool NiverEscolhido() const { return m_escolhido; }
@@ -47,9 +49,6 @@ public:
     QFrame *Picture1 = nullptr;
     QMenu *mnuMostraLista = nullptr;
     QMenu *mnuMostraOrdem = nullptr;
-
-signals:
-    void imprimeLista(bool preview);
 
 protected:
     bool event(QEvent *event) override;
