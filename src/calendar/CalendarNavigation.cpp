@@ -5,8 +5,10 @@
 #include "appearance/frmCores.h"
 #include "data/BirthdayStore.h"
 #include "dates/DateRules.h"
+#include "exchange/DataExchange.h"
 #include "frmCalendario.h"
 #include "menus/Help.h"
+#include "menus/frmAbout.h"
 #include "msgbox/ParaBox.h"
 #include "text/TextTable.h"
 
@@ -169,6 +171,12 @@ void frmCalendario::conectaMenus()
     on(menus.mnuPopHelp, "mnuHelpConteudo", [] { AbreAjuda(500); });
     on(menus.mnuPopHelp, "mnuHelpWeb", [] { QDesktopServices::openUrl(QUrl(Texto(5))); });
     on(menus.mnuPopDados, "mnuDadosFechar", [this] { close(); });
+    on(menus.mnuPopDados, "mnuDadosExportar", [this] { clsExportar().Exportar(this); });
+    on(menus.mnuPopDados, "mnuDadosImportar", [this] { clsImportar().Importar(this, this); });
+    on(menus.mnuPopHelp, "mnuHelpSobre", [this] {
+        frmAbout about(this);
+        about.exec();
+    });
     on(menus.mnuPopOpcoes, "mnuLembrete", [this] { emit abreConfigLembrete(); });
     on(menus.mnuPopOpcoes, "mnuCores", [this] {
         frmCores dialog(this);

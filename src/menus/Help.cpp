@@ -23,12 +23,16 @@ void showHelpWindow(int topic)
         browser->setWindowFlag(Qt::Window);
         browser->setAttribute(Qt::WA_DeleteOnClose);
         browser->setOpenExternalLinks(true);
+        browser->setOpenLinks(true); // the pages link to each other
         browser->resize(560, 480);
     }
     browser->setWindowTitle(TituloPrograma() + QStringLiteral(" - ") + Texto(2));
     const QString page =
         QFile::exists(PaginaDaAjuda(topic)) ? PaginaDaAjuda(topic) : PaginaDaAjuda(500);
     browser->setSource(QUrl(QStringLiteral("qrc") + page));
+    // Beside the window that asked, so both stay readable.
+    if (const QWidget *caller = QApplication::activeWindow(); caller && caller != browser)
+        browser->move(caller->frameGeometry().topRight() + QPoint(8, 0));
     browser->show();
     browser->raise();
     browser->activateWindow();
