@@ -1,3 +1,4 @@
+#include "CalendarFixture.h"
 #include "TestSupport.h"
 
 #include "app/Clock.h"
@@ -25,9 +26,7 @@ namespace {
 QByteArray niver(const char *alias, const char *day, const char *month, const char *year = "",
                  const char *email = "", const char *phone = "")
 {
-    return QByteArray("<NIVER PESSOA=\"") + alias + " Full\" APELIDO=\"" + alias + "\" DIA=\"" +
-           day + "\" MES=\"" + month + "\" ANO=\"" + year + "\" EMAIL=\"" + email + "\" FONE=\"" +
-           phone + "\"/>";
+    return NiverXml(alias, day, month, year, email, phone, QString(alias) + " Full");
 }
 
 // Runs `act` on the next modal dialog of type T as soon as it shows.
@@ -55,14 +54,6 @@ QStringList lines(DayList *list)
 
 } // namespace
 
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls << url; }
-};
-
 class TestCalendarCommands : public QObject {
     Q_OBJECT
 private slots:
@@ -82,8 +73,7 @@ private slots:
     void dropAcceptance();
 
 private:
-    frmCalendario *open(const QByteArray &birthdays);
-    frmCalendario *m_window = nullptr;
+    frmCalendario *open(const QByteArray &birthdays) { return AbreCalendarioCom(birthdays); }
 };
 
 void TestCalendarCommands::init()
@@ -95,22 +85,7 @@ void TestCalendarCommands::init()
 
 void TestCalendarCommands::cleanup()
 {
-    if (m_window)
-        m_window->close();
-    m_window = nullptr;
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-frmCalendario *TestCalendarCommands::open(const QByteArray &birthdays)
-{
-    writeFile(Caminhos().dados, "<EVENTS>" + birthdays + "</EVENTS>");
-    if (!Store().CarregaArquivo(Caminhos().dados))
-        return nullptr;
-    Programa().startup.DataInicial = Clock::today();
-    m_window = static_cast<frmCalendario *>(MostraCalendario());
-    m_window->resize(900, 650);
-    m_window->activateWindow();
-    return m_window;
+    FechaJanelas();
 }
 
 void TestCalendarCommands::addOnTheSelectedDay()

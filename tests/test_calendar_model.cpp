@@ -11,9 +11,7 @@ namespace {
 QByteArray niver(const char *alias, const char *day, const char *month, const char *year = "",
                  const char *name = nullptr)
 {
-    return QByteArray("<NIVER PESSOA=\"") + (name ? name : alias) + "\" APELIDO=\"" + alias +
-           "\" DIA=\"" + day + "\" MES=\"" + month + "\" ANO=\"" + year +
-           "\" EMAIL=\"\" FONE=\"\"/>";
+    return NiverXml(alias, day, month, year, {}, {}, name ? QString(name) : QString());
 }
 
 ListaNivers records(std::initializer_list<std::pair<const char *, const char *>> dayMonth)

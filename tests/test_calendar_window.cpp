@@ -1,3 +1,4 @@
+#include "CalendarFixture.h"
 #include "TestSupport.h"
 
 #include "app/Clock.h"
@@ -28,9 +29,7 @@ namespace {
 QByteArray niver(const char *alias, const char *day, const char *month, const char *year = "",
                  const char *email = "")
 {
-    return QByteArray("<NIVER PESSOA=\"") + alias + " Full\" APELIDO=\"" + alias + "\" DIA=\"" +
-           day + "\" MES=\"" + month + "\" ANO=\"" + year + "\" EMAIL=\"" + email +
-           "\" FONE=\"\"/>";
+    return NiverXml(alias, day, month, year, email, {}, QString(alias) + " Full");
 }
 
 QString selectedDate()
@@ -67,8 +66,7 @@ private slots:
     void screenshot();
 
 private:
-    frmCalendario *open(const QByteArray &birthdays);
-    frmCalendario *m_window = nullptr;
+    frmCalendario *open(const QByteArray &birthdays) { return AbreCalendarioCom(birthdays); }
 };
 
 void TestCalendarWindow::init()
@@ -80,21 +78,7 @@ void TestCalendarWindow::init()
 
 void TestCalendarWindow::cleanup()
 {
-    if (m_window)
-        m_window->close();
-    m_window = nullptr;
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-frmCalendario *TestCalendarWindow::open(const QByteArray &birthdays)
-{
-    writeFile(Caminhos().dados, "<EVENTS>" + birthdays + "</EVENTS>");
-    if (!Store().CarregaArquivo(Caminhos().dados))
-        return nullptr;
-    Programa().startup.DataInicial = Clock::today();
-    m_window = static_cast<frmCalendario *>(MostraCalendario());
-    m_window->resize(900, 650);
-    return m_window;
+    FechaJanelas();
 }
 
 void TestCalendarWindow::opensOnTodayWithTodayBold()

@@ -51,14 +51,6 @@ struct ScriptedFileDialog {
 
 } // namespace
 
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls << url; }
-};
-
 class TestExchange : public QObject {
     Q_OBJECT
 private slots:

@@ -24,19 +24,6 @@
 
 namespace {
 
-clsNiver record(const QString &alias, const QString &day, const QString &month,
-                const QString &email = {}, const QString &phone = {})
-{
-    clsNiver r;
-    r.Pessoa = alias;
-    r.Apelido = alias;
-    r.Dia = day;
-    r.Mes = month;
-    r.Email = email;
-    r.Fone = phone;
-    return r;
-}
-
 const QString kPrefix = "<br> <a title=\"Click to show this birthday on the Calendar\" href='";
 const QString kFooter =
     "<br><hr><font face='Tahoma' size='1' color='#800000'><br>Drag the window borders "
@@ -44,8 +31,7 @@ const QString kFooter =
 
 QByteArray niver(const char *alias, const char *day, const char *month, const char *email = "")
 {
-    return QByteArray("<NIVER PESSOA=\"") + alias + "\" APELIDO=\"" + alias + "\" DIA=\"" + day +
-           "\" MES=\"" + month + "\" ANO=\"\" EMAIL=\"" + email + "\" FONE=\"\"/>";
+    return NiverXml(alias, day, month, {}, email);
 }
 
 frmListagem *visibleList()
@@ -67,14 +53,6 @@ frmCalendario *visibleCalendar()
 }
 
 } // namespace
-
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls << url; }
-};
 
 class TestList : public QObject {
     Q_OBJECT
@@ -147,29 +125,31 @@ void TestList::pageLines()
 {
     QFETCH(int, order);
     QFETCH(QString, expected);
-    QCOMPARE(PaginaDaLista({record("Ana", "05", "01")}, order, false, QDate(2003, 6, 1)), expected);
+    QCOMPARE(PaginaDaLista({Registro("Ana", "05", "01")}, order, false, QDate(2003, 6, 1)),
+             expected);
 }
 
 void TestList::pageGroupsAndDetails()
 {
     const QDate today(2003, 6, 1);
     const QString byDate = PaginaDaLista(
-        {record("Ana", "05", "01"), record("Bia", "07", "01"), record("Cid", "02", "02")}, 1, false,
-        today);
+        {Registro("Ana", "05", "01"), Registro("Bia", "07", "01"), Registro("Cid", "02", "02")}, 1,
+        false, today);
     QCOMPARE(byDate, "<HTML>" + kPrefix + "Ana '>Sun 05 Jan - Ana</a>" + kPrefix +
                          "Bia '>Tue 07 Jan - Bia</a><br>" + kPrefix + "Cid '>Sun 02 Feb - Cid</a>" +
                          kFooter);
 
     const QString byAlias = PaginaDaLista(
-        {record("anna", "05", "01"), record("Ana", "06", "01"), record("Ángela", "07", "01")}, 3,
-        false, today);
+        {Registro("anna", "05", "01"), Registro("Ana", "06", "01"), Registro("Ángela", "07", "01")},
+        3, false, today);
     QCOMPARE(byAlias.count("<br> <a title"), 3);
     QVERIFY(byAlias.contains("anna</a>" + kPrefix + "Ana '>"));       // same group
     QVERIFY(byAlias.contains("Ana</a><br>" + kPrefix + "Ángela '>")); // another first letter
 
-    const QString details = PaginaDaLista({record("Ana", "05", "01", "ana@x.org", "555"),
-                                           record("Bia", "07", "01"), record("Cid", "09", "01")},
-                                          1, false, today);
+    const QString details =
+        PaginaDaLista({Registro("Ana", "05", "01", {}, "ana@x.org", "555"),
+                       Registro("Bia", "07", "01"), Registro("Cid", "09", "01")},
+                      1, false, today);
     const QString block =
         "<font face='Tahoma' size='1' color='#0000FF'><ul><a title=\"Click to send an e-mail\" "
         "href='mailto:ana@x.org'>ana@x.org</a><br>555<br></ul></font>";
@@ -180,9 +160,9 @@ void TestList::pageGroupsAndDetails()
     QVERIFY(details.contains("Bia</a>" + kPrefix + "Cid '>")); // the next one has it again
 
     // Outside the reminder a birthday already past still shows this year's weekday.
-    QCOMPARE(DataDoNiver(record("Ana", "05", "01"), false, QDate(2003, 12, 30)),
+    QCOMPARE(DataDoNiver(Registro("Ana", "05", "01"), false, QDate(2003, 12, 30)),
              QString("Sun 05 Jan"));
-    QCOMPARE(DataDoNiver(record("Leap", "29", "02"), false, QDate(2003, 12, 30)),
+    QCOMPARE(DataDoNiver(Registro("Leap", "29", "02"), false, QDate(2003, 12, 30)),
              QString("Sat 01 Mar"));
 }
 
@@ -190,20 +170,20 @@ void TestList::reminderPage()
 {
     const QDate today(2003, 12, 30);
     const QString page =
-        PaginaDaLista({record("Eva", "30", "12"), record("Ivo", "02", "01")}, 1, true, today);
+        PaginaDaLista({Registro("Eva", "30", "12"), Registro("Ivo", "02", "01")}, 1, true, today);
     QVERIFY2(page.contains("Eva '>Tue 30 Dec - Eva (today)</a>"), qPrintable(page));
     QVERIFY(page.contains("Ivo '>Fri 02 Jan - Ivo (3 days)</a>")); // 2 January 2004
     QVERIFY(page.endsWith(
         "<br>Click on a birthday to open the Calendar.<br><br>Drag the window borders to "
         "resize the window. <br>The new size will be saved.<br></HTML>"));
-    QCOMPARE(DataDoNiver(record("Ivo", "02", "01"), true, today), QString("Fri 02 Jan"));
+    QCOMPARE(DataDoNiver(Registro("Ivo", "02", "01"), true, today), QString("Fri 02 Jan"));
 }
 
 void TestList::pageEscapesEverything()
 {
     const QString page =
-        PaginaDaLista({record("x'><img src=y>", "05", "01", "a@b.c?cc=z", "<b>1</b>")}, 1, false,
-                      QDate(2003, 6, 1));
+        PaginaDaLista({Registro("x'><img src=y>", "05", "01", {}, "a@b.c?cc=z", "<b>1</b>")}, 1,
+                      false, QDate(2003, 6, 1));
     QVERIFY(!page.contains("<img"));
     QVERIFY(!page.contains("<b>1"));
     QVERIFY(page.contains("href='x&#39;&gt;&lt;img src=y&gt; '>"));

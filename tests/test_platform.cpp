@@ -13,15 +13,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 
-// Receives the links the program asks the desktop to open.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls << url; }
-};
-
 class TestPlatform : public QObject {
     Q_OBJECT
 private slots:

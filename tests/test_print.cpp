@@ -21,20 +21,6 @@
 
 namespace {
 
-clsNiver record(const QString &alias, const QString &day, const QString &month,
-                const QString &year = {}, const QString &email = {}, const QString &phone = {})
-{
-    clsNiver r;
-    r.Pessoa = alias;
-    r.Apelido = alias;
-    r.Dia = day;
-    r.Mes = month;
-    r.Ano = year;
-    r.Email = email;
-    r.Fone = phone;
-    return r;
-}
-
 QString run(const QString &program, const QStringList &arguments)
 {
     QProcess process;
@@ -141,7 +127,7 @@ void TestPrint::lines()
     QFETCH(QString, recordPhone);
     QFETCH(QString, year);
     QFETCH(QString, expected);
-    const clsNiver r = record("Ana", "05", "01", year, recordEmail, recordPhone);
+    const clsNiver r = Registro("Ana", "05", "01", year, recordEmail, recordPhone);
     QCOMPARE(LinhaNiver(r, {email, phone, age}, QDate(2026, 12, 11)), expected);
 }
 
@@ -156,15 +142,16 @@ void TestPrint::listStyle()
     QCOMPARE(empty[1], QString("<body>"));
 
     const QStringList byAlias = PaginaImpressao(
-        {record("Ana", "05", "01"), record("anna", "06", "01"), record("Bia", "07", "03")}, 3, 0, 1,
-        none, today);
+        {Registro("Ana", "05", "01"), Registro("anna", "06", "01"), Registro("Bia", "07", "03")}, 3,
+        0, 1, none, today);
     QCOMPARE(byAlias.mid(3, 2)[1], QString("<br>")); // the first alias still gets a break
     QCOMPARE(byAlias.count("<br>"), 2);
     QCOMPARE(byAlias.last(), QString("</td></tr></table></div></body></html>"));
 
-    const QStringList march = PaginaImpressao({record("Bia", "07", "03")}, 1, 0, 1, none, today);
+    const QStringList march = PaginaImpressao({Registro("Bia", "07", "03")}, 1, 0, 1, none, today);
     QCOMPARE(march[4], QString("<br>"));
-    const QStringList january = PaginaImpressao({record("Ana", "05", "01")}, 1, 0, 1, none, today);
+    const QStringList january =
+        PaginaImpressao({Registro("Ana", "05", "01")}, 1, 0, 1, none, today);
     QVERIFY(january[4] != "<br>");
 }
 
@@ -173,8 +160,8 @@ void TestPrint::tableStyles()
     const QDate today(2026, 12, 11);
     const OpcoesImpressao none{false, false, false};
     const QStringList byAlias =
-        PaginaImpressao({record("Ângela", "05", "01"), record("Ñandu", "06", "01"),
-                         record("7even", "07", "03"), record("Ana", "08", "03")},
+        PaginaImpressao({Registro("Ângela", "05", "01"), Registro("Ñandu", "06", "01"),
+                         Registro("7even", "07", "03"), Registro("Ana", "08", "03")},
                         3, 0, 2, none, today);
     const QString page = byAlias.join('\n');
     const qsizetype xyz = page.indexOf("X - Y - Z");
@@ -185,12 +172,13 @@ void TestPrint::tableStyles()
     QCOMPARE(byAlias.count("&nbsp;"), 10); // the ten groups without birthdays
     QCOMPARE(byAlias.count("</tr><tr>"), 7);
 
-    const QStringList byMonth = PaginaImpressao({record("Ana", "05", "01")}, 1, 0, 2, none, today);
+    const QStringList byMonth =
+        PaginaImpressao({Registro("Ana", "05", "01")}, 1, 0, 2, none, today);
     QVERIFY(byMonth.contains("<td width='25%' bgcolor='#EEEEEE'><center><b>January</td>"));
     QCOMPARE(byMonth.count("&nbsp;"), 11);
 
     const QStringList oneMonth = PaginaImpressao(
-        {record("Ana", "05", "01"), record("Bo", "09", "01")}, 1, 1, 2, none, today);
+        {Registro("Ana", "05", "01"), Registro("Bo", "09", "01")}, 1, 1, 2, none, today);
     QVERIFY(oneMonth.contains("<td bgcolor='#EEEEEE'><center><b>January</td>"));
     QCOMPARE(oneMonth.last(), QString("</tr></table></div></body></html>"));
 }
@@ -201,7 +189,7 @@ void TestPrint::pageFile()
     QCOMPARE(path, Caminhos().pasta + "/List.html");
     writeFile(path,
               "an earlier page that is much longer than the new one ...........................");
-    QVERIFY(GeraPaginaImpressao({record("Zoë 日本", "05", "01")}, path, 1, 0, 1, {}));
+    QVERIFY(GeraPaginaImpressao({Registro("Zoë 日本", "05", "01")}, path, 1, 0, 1, {}));
     const QByteArray bytes = readFile(path);
     QVERIFY(bytes.startsWith("<html>"));
     QVERIFY(bytes.contains("\r\n<body>\r\n"));
@@ -213,7 +201,7 @@ void TestPrint::pageFile()
 void TestPrint::unwritablePageIsTold()
 {
     ScriptedParaBox box;
-    QVERIFY(!GeraPaginaImpressao({record("Ana", "05", "01")},
+    QVERIFY(!GeraPaginaImpressao({Registro("Ana", "05", "01")},
                                  TestSandbox::root() + "/none/List.html", 1, 0, 1, {}));
     QCOMPARE(box.calls().size(), 1);
     const ParaBoxArgs &call = box.calls().first();
@@ -227,7 +215,7 @@ void TestPrint::unwritablePageIsTold()
 
 void TestPrint::previewOptions()
 {
-    Programa().print.ListaImpressao = {record("Ana", "05", "01", "1970", "a@x.org", "555")};
+    Programa().print.ListaImpressao = {Registro("Ana", "05", "01", "1970", "a@x.org", "555")};
     frmPrint preview;
     QCOMPARE(preview.windowTitle(), QString("Rerevid - Birthday List - Print Preview"));
     QCOMPARE(preview.minimumSize(), frmPrint::TamanhoProjeto);
@@ -255,8 +243,8 @@ void TestPrint::directPrintToPdf()
     QVERIFY(Store().CarregaArquivo(Caminhos().dados));
     frmListagem list;
     for (int i = 0; i < 150; ++i)
-        list.Nivers << record(QString("Person %1").arg(i, 3, 10, QChar('0')), "05", "01", {},
-                              "p@x.org", "555");
+        list.Nivers << Registro(QString("Person %1").arg(i, 3, 10, QChar('0')), "05", "01", {},
+                                "p@x.org", "555");
     const QString pdf = TestSandbox::root() + "/list.pdf";
     bool previewShown = false;
     const PrintDialogResponder previous =

@@ -7,8 +7,7 @@ namespace {
 
 QByteArray niver(const char *alias, const char *day, const char *month)
 {
-    return QByteArray("<NIVER PESSOA=\"") + alias + "\" APELIDO=\"" + alias + "\" DIA=\"" + day +
-           "\" MES=\"" + month + "\" ANO=\"\" EMAIL=\"\" FONE=\"\"/>";
+    return NiverXml(alias, day, month);
 }
 
 // Each day of the result as "dd/mm: alias alias".

@@ -28,11 +28,14 @@ void TestScreenshots::windows()
         QSKIP("set REREVID_SHOTS to a folder to save pictures of the windows");
     TestSandbox::reset();
     Clock::setToday(QDate(2026, 12, 11));
-    writeFile(Caminhos().dados,
-              "<EVENTS><NIVER PESSOA=\"Ana Souza\" APELIDO=\"Ana\" DIA=\"11\" MES=\"12\" ANO=\"1975\" "
-              "EMAIL=\"ana@example.org\" FONE=\"555-0101\"/><NIVER PESSOA=\"Bruno\" APELIDO=\"Bruno\" DIA=\"24\" "
-              "MES=\"12\" ANO=\"\" EMAIL=\"\" FONE=\"\"/><NIVER PESSOA=\"Carla\" APELIDO=\"Carla\" DIA=\"02\" "
-              "MES=\"01\" ANO=\"2001\" EMAIL=\"\" FONE=\"555-0199\"/></EVENTS>");
+    writeFile(
+        Caminhos().dados,
+        "<EVENTS><NIVER PESSOA=\"Ana Souza\" APELIDO=\"Ana\" DIA=\"11\" MES=\"12\" ANO=\"1975\" "
+        "EMAIL=\"ana@example.org\" FONE=\"555-0101\"/><NIVER PESSOA=\"Bruno\" APELIDO=\"Bruno\" "
+        "DIA=\"24\" "
+        "MES=\"12\" ANO=\"\" EMAIL=\"\" FONE=\"\"/><NIVER PESSOA=\"Carla\" APELIDO=\"Carla\" "
+        "DIA=\"02\" "
+        "MES=\"01\" ANO=\"2001\" EMAIL=\"\" FONE=\"555-0199\"/></EVENTS>");
     QVERIFY(Store().CarregaArquivo(Caminhos().dados));
     const auto save = [&folder](QWidget &w, const char *name) {
         w.show();

@@ -58,17 +58,25 @@ void frmCalendario::avisaNaoGravado(const QString &titulo)
             0, {}, {}, 4500, 0);
 }
 
+bool frmCalendario::mostraDialogo(QDialog &dialog)
+{
+    dialog.exec();
+    if (Programa().dialog.RetornoNiver == -1) {
+        // Cancelled: the line selected before is selected again.
+        DestacaDia(Programa().calendar.CelulaSelecionada);
+        reselecionaLinha();
+        return false;
+    }
+    SelecionaNiver();
+    return true;
+}
+
 void frmCalendario::NovoNiver()
 {
     Programa().dialog.ModoNiver = Texto(677);
     frmNovo dialog(this);
-    dialog.exec();
-    if (Programa().dialog.RetornoNiver == -1) {
-        DestacaDia(Programa().calendar.CelulaSelecionada);
-        reselecionaLinha();
+    if (!mostraDialogo(dialog))
         return;
-    }
-    SelecionaNiver();
     MontaLegendaForm();
     PosicionaMouse(listEvento[static_cast<size_t>(Programa().calendar.CelulaSelecionada)], false);
 }
@@ -77,27 +85,17 @@ void frmCalendario::AlteraNiverSelecionado()
 {
     Programa().dialog.ModoNiver = Texto(678);
     frmNovo dialog(this);
-    dialog.exec();
-    if (Programa().dialog.RetornoNiver == -1) {
-        DestacaDia(Programa().calendar.CelulaSelecionada);
-        reselecionaLinha();
-        return;
-    }
-    SelecionaNiver();
-    PosicionaMouse(listEvento[static_cast<size_t>(Programa().calendar.CelulaSelecionada)], true);
+    if (mostraDialogo(dialog))
+        PosicionaMouse(listEvento[static_cast<size_t>(Programa().calendar.CelulaSelecionada)],
+                       true);
 }
 
 void frmCalendario::ProcuraNiverDialogo()
 {
     frmProcurar dialog(this);
-    dialog.exec();
-    if (Programa().dialog.RetornoNiver == -1) {
-        DestacaDia(Programa().calendar.CelulaSelecionada);
-        reselecionaLinha();
-        return;
-    }
-    SelecionaNiver();
-    PosicionaMouse(listEvento[static_cast<size_t>(Programa().calendar.CelulaSelecionada)], true);
+    if (mostraDialogo(dialog))
+        PosicionaMouse(listEvento[static_cast<size_t>(Programa().calendar.CelulaSelecionada)],
+                       true);
 }
 
 void frmCalendario::SelecionaNiver()

@@ -9,6 +9,7 @@
 #include <memory>
 
 class DayList;
+class QDialog;
 class QFrame;
 class QLabel;
 class QListWidget;
@@ -132,6 +133,8 @@ private:
     void pintaCelulas(int scheme, int selectedCell);
     void conectaComandos();
     void reselecionaLinha();
+    // Runs a birthday dialog; true when it left a birthday, which is then shown.
+    bool mostraDialogo(QDialog &dialog);
     void avisaNaoGravado(const QString &titulo);
 
     MonthGrid m_grid;

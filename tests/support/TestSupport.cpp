@@ -115,3 +115,29 @@ QByteArray readFile(const QString &path)
         return {};
     return file.readAll();
 }
+
+QByteArray NiverXml(const QString &alias, const QString &day, const QString &month,
+                    const QString &year, const QString &email, const QString &phone,
+                    const QString &name)
+{
+    const auto attribute = [](const char *key, const QString &value) {
+        return QByteArray(" ") + key + "=\"" + value.toHtmlEscaped().toUtf8() + "\"";
+    };
+    return "<NIVER" + attribute("PESSOA", name.isEmpty() ? alias : name) +
+           attribute("APELIDO", alias) + attribute("DIA", day) + attribute("MES", month) +
+           attribute("ANO", year) + attribute("EMAIL", email) + attribute("FONE", phone) + "/>";
+}
+
+clsNiver Registro(const QString &alias, const QString &day, const QString &month,
+                  const QString &year, const QString &email, const QString &phone)
+{
+    clsNiver r;
+    r.Pessoa = alias;
+    r.Apelido = alias;
+    r.Dia = day;
+    r.Mes = month;
+    r.Ano = year;
+    r.Email = email;
+    r.Fone = phone;
+    return r;
+}

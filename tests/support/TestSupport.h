@@ -1,11 +1,13 @@
 #pragma once
 
+#include "data/clsNiver.h"
 #include "msgbox/ParaBox.h"
 
 #include <QApplication>
 #include <QList>
 #include <QString>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <QVariant>
 #include <QtTest>
 
@@ -39,6 +41,23 @@ private:
     QList<ParaBoxArgs> m_calls;
     QList<QVariant> m_script;
     ParaBoxResponder m_previous;
+};
+
+// One NIVER element of a data file; the full name is the alias unless given.
+QByteArray NiverXml(const QString &alias, const QString &day, const QString &month,
+                    const QString &year = {}, const QString &email = {}, const QString &phone = {},
+                    const QString &name = {});
+// The same birthday as a record.
+clsNiver Registro(const QString &alias, const QString &day, const QString &month,
+                  const QString &year = {}, const QString &email = {}, const QString &phone = {});
+
+// Receives the links the program asks the desktop to open (QDesktopServices::setUrlHandler).
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls << url; }
 };
 
 // Writes bytes to a file, creating its folder.
