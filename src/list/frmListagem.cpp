@@ -115,7 +115,9 @@ frmListagem::~frmListagem() = default;
 
 void frmListagem::aplicaTamanhoSalvo()
 {
-    // The saved state first, then a saved size larger than the design size.
+    // A saved size larger than the design size, and the saved state. Qt drops a
+    // maximised state when the size changes afterwards, so the size goes first:
+    // it becomes the size the window returns to from the saved state.
     const int state = savedNumber("ReminderWindowState");
     const int height = savedNumber("ReminderWindowHeight") / TwipsPorPixel;
     const int width = savedNumber("ReminderWindowWidth") / TwipsPorPixel;
