@@ -63,6 +63,7 @@ private slots:
     void startupTable();
     void restoredFileMatchesBackupAndIsNotAskedAgain();
     void unreadableDataFolder();
+    void unreadableDataFile();
     void failedBackupKeepsGoing();
     void failedBackupNeverLeavesHalfACopy();
     void commandLine_data();
@@ -219,6 +220,21 @@ void TestStartup::unreadableDataFolder()
              QStringList{"There was an error while creating the data file \"Events.xml\"."});
     QVERIFY(box.calls().first().Mensagem.startsWith("Error "));
     QCOMPARE(box.calls().first().AjudaID, qint16(1600));
+}
+
+void TestStartup::unreadableDataFile()
+{
+    if (getuid() == 0)
+        QSKIP("root reads every file, so a file without read permission cannot be made here");
+    writeFile(dataPath(), kGood);
+    QFile::setPermissions(dataPath(), QFileDevice::WriteOwner);
+    ScriptedParaBox box;
+    box.answer(1);
+    box.answer(1); // no backup yet: the not-found message
+    const ResultadoInicio result = Inicia({"rerevid"}, 24);
+    QCOMPARE(result.codigoSaida, 1);
+    QCOMPARE(box.calls().first().Mensagem.left(7), QString("Error: "));
+    QVERIFY(box.calls().first().Mensagem.contains("ermission"));
 }
 
 void TestStartup::failedBackupKeepsGoing()
