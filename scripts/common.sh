@@ -28,8 +28,14 @@ install_packages() {
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
 }
 
+# configure_and_build DIR TYPE [TARGET...]: everything when no target is named.
 configure_and_build() {
     local build_dir="$1" build_type="$2"
+    shift 2
     cmake -S "$REPO_ROOT" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE="$build_type"
-    cmake --build "$build_dir" --parallel "$(nproc)"
+    local targets=()
+    for target in "$@"; do
+        targets+=(--target "$target")
+    done
+    cmake --build "$build_dir" --parallel "$(nproc)" "${targets[@]}"
 }
