@@ -56,6 +56,7 @@ private slots:
     void anotherYear();
     void keys_data();
     void keys();
+    void menuKeysStayInTheMenu();
     void selectionEnablesEditing();
     void upcomingLineAndItsLink();
     void todayAndReminderLines();
@@ -262,6 +263,18 @@ void TestCalendarWindow::keys()
     QTest::keyClick(w->listEvento[from], Qt::Key(key));
     QCOMPARE(Programa().calendar.MesCalendario, month);
     QCOMPARE(Programa().calendar.CelulaSelecionada, cell);
+}
+
+void TestCalendarWindow::menuKeysStayInTheMenu()
+{
+    frmCalendario *w = open({});
+    const int before = Programa().calendar.CelulaSelecionada;
+    w->MostraMenuMeses();
+    QTRY_VERIFY(w->menus.mnuPopMeses->isVisible());
+    QTest::keyClick(w->menus.mnuPopMeses, Qt::Key_Down);
+    QCOMPARE(Programa().calendar.CelulaSelecionada, before);
+    QCOMPARE(Programa().calendar.MesCalendario, 1);
+    w->menus.mnuPopMeses->close();
 }
 
 void TestCalendarWindow::selectionEnablesEditing()

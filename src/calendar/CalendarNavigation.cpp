@@ -196,6 +196,10 @@ void frmCalendario::conectaMenus()
 
 bool frmCalendario::eventFilter(QObject *watched, QEvent *event)
 {
+    // The window's keys belong to the window itself, not to its pop-up menus.
+    const auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget || widget->window() != this)
+        return QWidget::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::ShortcutOverride: {
         // These keys belong to the window, before any button's accelerator.
