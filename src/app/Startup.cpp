@@ -85,10 +85,8 @@ bool MostraLembrete()
 
     const clsNiver &first = upcoming.first().first();
     const QDate today = Clock::today();
-    QDate start = ConstroiData(today.year(), ValorInteiro(first.Mes), ValorInteiro(first.Dia));
-    if (start < today)
-        start = ConstroiData(today.year() + 1, ValorInteiro(first.Mes), ValorInteiro(first.Dia));
-    state.startup.DataInicial = start;
+    state.startup.DataInicial =
+        ProximaData(ValorInteiro(first.Dia), ValorInteiro(first.Mes), today);
     state.reminderFlags.ModoLembrete = true;
 
     auto *list = new frmListagem;

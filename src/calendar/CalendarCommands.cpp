@@ -108,9 +108,9 @@ void frmCalendario::SelecionaNiver()
     const std::optional<int> visible = CelulaVisivel(m_grid, d, m);
     int cell = visible.value_or(-1);
     if (!visible) {
-        // The month of the next occurrence; a 29 February in a year without one shows on 1 March.
-        sel.AnoCalendario = AnoDaProximaOcorrencia(d, m, Clock::today());
-        const QDate shown = ConstroiData(sel.AnoCalendario, m, d);
+        // The month of the next occurrence.
+        const QDate shown = ProximaData(d, m, Clock::today());
+        sel.AnoCalendario = shown.year();
         sel.MesCalendario = shown.month();
         sel.DiaCalendario = shown.day();
         MontaCalendario();

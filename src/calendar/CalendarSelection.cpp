@@ -175,18 +175,12 @@ void frmCalendario::proximoNiverClicado(const QString &href)
                                      [&href](const clsNiver &r) { return r.Apelido == href; });
     if (record == m_proximos.cend())
         return;
-    const QDate today = Clock::today();
-    sel.DiaCalendario = ValorInteiro(record->Dia);
-    sel.MesCalendario = ValorInteiro(record->Mes);
-    sel.AnoCalendario = AnoDaProximaOcorrencia(sel.DiaCalendario, sel.MesCalendario, today);
+    const QDate shown =
+        ProximaData(ValorInteiro(record->Dia), ValorInteiro(record->Mes), Clock::today());
+    sel.DiaCalendario = shown.day();
+    sel.MesCalendario = shown.month();
+    sel.AnoCalendario = shown.year();
     MontaCalendario();
-    // A 29 February in a year without one shows on 1 March.
-    const QDate shown = ConstroiData(sel.AnoCalendario, sel.MesCalendario, sel.DiaCalendario);
-    if (shown.month() != sel.MesCalendario) {
-        sel.MesCalendario = shown.month();
-        sel.DiaCalendario = shown.day();
-        MontaCalendario();
-    }
     const int cell = m_grid.celulaMes[static_cast<size_t>(sel.DiaCalendario)];
     SelecionaNiverNaCelula(cell, href);
     PosicionaMouse(listEvento[static_cast<size_t>(cell)], true);

@@ -128,11 +128,6 @@ std::optional<int> CelulaVisivel(const MonthGrid &grid, int dia, int mes)
     return std::nullopt;
 }
 
-int AnoDaProximaOcorrencia(int dia, int mes, const QDate &today)
-{
-    return ConstroiData(today.year(), mes, dia) >= today ? today.year() : today.year() + 1;
-}
-
 ListaNivers RodaParaProximos(const ListaNivers &byDate, const QDate &today)
 {
     qsizetype k = 0;

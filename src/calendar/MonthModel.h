@@ -51,9 +51,6 @@ int CelulaDoDiaOuUltimo(const MonthGrid &grid, int dia);
 // The cell where the birthday (day, month) shows in the grid, if it does.
 std::optional<int> CelulaVisivel(const MonthGrid &grid, int dia, int mes);
 
-// The next occurrence's year of day/month from today: this year when today or later.
-int AnoDaProximaOcorrencia(int dia, int mes, const QDate &today);
-
 // All birthdays by date, turned so that the list starts with the next upcoming one.
 ListaNivers RodaParaProximos(const ListaNivers &byDate, const QDate &today);
 

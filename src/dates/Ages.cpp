@@ -48,12 +48,7 @@ QString CalculaIdade(const QString &year, const QString &month, const QString &d
 QString TextoFaltam(const QString &day, const QString &month)
 {
     const QDate today = Clock::today();
-    const int d = ValorInteiro(day);
-    const int m = ValorInteiro(month);
-    QDate next = ConstroiData(today.year(), m, d);
-    if (next < today)
-        next = ConstroiData(today.year() + 1, m, d);
-    const qint64 n = today.daysTo(next);
+    const qint64 n = today.daysTo(ProximaData(ValorInteiro(day), ValorInteiro(month), today));
     QString word;
     if (n == 0)
         word = Texto(609);

@@ -122,6 +122,12 @@ bool ValidaData(const QString &day, const QString &month, const QString &year)
     return dayOk && monthOk && yearOk;
 }
 
+QDate ProximaData(int day, int month, const QDate &today)
+{
+    const QDate thisYear = ConstroiData(today.year(), month, day);
+    return thisYear >= today ? thisYear : ConstroiData(today.year() + 1, month, day);
+}
+
 int DiasFevereiro(int year)
 {
     return QDate(year, 3, 1).addDays(-1).day();

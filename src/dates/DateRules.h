@@ -32,6 +32,10 @@ bool ValidaDia(const QString &day, const QString &month);
 bool ValidaAno(const QString &year); // an empty year is valid: it is optional
 bool ValidaData(const QString &day, const QString &month, const QString &year);
 
+// The date of a day and month this year, or next year when it has passed;
+// 29 February of a year without one falls on 1 March.
+QDate ProximaData(int day, int month, const QDate &today);
+
 int DiasFevereiro(int year);
 int DiasNoMes(int month, int year); // with February of that year
 

@@ -12,9 +12,8 @@ QString DataDoNiver(const clsNiver &r, bool reminder, const QDate &today)
 {
     const int day = ValorInteiro(r.Dia);
     const int month = ValorInteiro(r.Mes);
-    QDate d = ConstroiData(today.year(), month, day);
-    if (reminder && d < today)
-        d = ConstroiData(today.year() + 1, month, day);
+    const QDate d =
+        reminder ? ProximaData(day, month, today) : ConstroiData(today.year(), month, day);
     return NomeDiaSemana(d.dayOfWeek() % 7 + 1).left(3) + u' ' + DiaMesCurto(d);
 }
 

@@ -308,15 +308,12 @@ void frmListagem::LinkClicado(const QString &href)
     const QDate today = Clock::today();
     const int day = ValorInteiro(store.NiverAtual->Dia);
     const int month = ValorInteiro(store.NiverAtual->Mes);
-    QDate d0 = ConstroiData(today.year(), month, day);
-    int year = today.year();
-    if (state.reminderFlags.PaginaDoLembrete && d0 < today) {
-        year += 1;
-        d0 = ConstroiData(year, month, day);
-    }
+    // The reminder's page looks ahead; the list shows this year.
+    const QDate d0 = state.reminderFlags.PaginaDoLembrete ? ProximaData(day, month, today)
+                                                          : ConstroiData(today.year(), month, day);
     state.calendar.DiaCalendario = d0.day();
     state.calendar.MesCalendario = d0.month();
-    state.calendar.AnoCalendario = year;
+    state.calendar.AnoCalendario = d0.year();
     calendar->MontaCalendario();
     const int cell = calendar->Grade().celulaMes[static_cast<size_t>(d0.day())];
     QApplication::restoreOverrideCursor();
