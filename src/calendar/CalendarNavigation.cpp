@@ -10,6 +10,7 @@
 #include "menus/Help.h"
 #include "menus/frmAbout.h"
 #include "msgbox/ParaBox.h"
+#include "platform/WindowRoutines.h"
 #include "text/TextTable.h"
 
 #include <QAction>
@@ -96,14 +97,6 @@ void frmCalendario::sublinhaMesAno(QLabel *label)
     }
 }
 
-void frmCalendario::mostraMenuSob(QMenu *menu, QWidget *anchor, bool centred)
-{
-    QPoint point = anchor->mapToGlobal(QPoint(0, anchor->height()));
-    if (centred)
-        point.rx() -= menu->sizeHint().width() / 2;
-    menu->popup(point);
-}
-
 void frmCalendario::MostraMenuMeses()
 {
     sublinhaMesAno(nullptr);
@@ -185,12 +178,12 @@ void frmCalendario::conectaMenus()
     });
 
     connect(cmdBarra[0], &QPushButton::clicked, this,
-            [this] { mostraMenuSob(menus.mnuPopDados, cmdBarra[0]); });
+            [this] { MostraMenuSob(menus.mnuPopDados, cmdBarra[0]); });
     connect(cmdBarra[6], &QPushButton::clicked, this,
-            [this] { mostraMenuSob(menus.mnuPopOpcoes, cmdBarra[6]); });
+            [this] { MostraMenuSob(menus.mnuPopOpcoes, cmdBarra[6]); });
     connect(cmdBarra[7], &QPushButton::clicked, this, [this] {
         const QScreen *screen = this->screen();
-        mostraMenuSob(menus.mnuPopHelp, cmdBarra[7], screen && screen->geometry().width() < 1024);
+        MostraMenuSob(menus.mnuPopHelp, cmdBarra[7], screen && screen->geometry().width() < 1024);
     });
 }
 

@@ -11,6 +11,7 @@
 #include "list/clsToolTip.h"
 #include "menus/Help.h"
 #include "platform/HtmlLabel.h"
+#include "platform/WindowRoutines.h"
 #include "text/TextTable.h"
 
 #include <QApplication>
@@ -41,12 +42,6 @@ void paintBackground(QWidget *widget, const QColor &colour,
     palette.setColor(role, colour);
     widget->setPalette(palette);
 }
-
-// Light blue under the mouse, white otherwise.
-const char *kBarStyle =
-    "QPushButton { background: rgb(255,255,255); border: 1px solid rgb(190,190,190); }"
-    "QPushButton:hover { background: rgb(217,228,255); }"
-    "QPushButton:disabled { color: rgb(160,160,160); }";
 
 } // namespace
 
@@ -97,8 +92,7 @@ void frmCalendario::criaControles()
         button->setObjectName(QStringLiteral("cmdBarra%1").arg(i));
         button->setToolTip(Texto(387 + i));
         button->setFont(fontOf("Tahoma", 8.25, false));
-        button->setFlat(true);
-        button->setStyleSheet(QString::fromLatin1(kBarStyle));
+        EstiloBotaoBarra(button);
         button->setFocusPolicy(Qt::NoFocus);
         cmdBarra[static_cast<size_t>(i)] = button;
     }

@@ -127,7 +127,6 @@ private:
     void selecionaMesMantendoDia(int month, int year);
     void atualizaDica(int cell, const QPoint &point);
     void proximoNiverClicado(const QString &href);
-    void mostraMenuSob(QMenu *menu, QWidget *anchor, bool centred = false);
     void sublinhaMesAno(QLabel *label);
     void gravaEstadoJanela();
     void pintaCelulas(int scheme, int selectedCell);

@@ -29,11 +29,6 @@ int frmListagem::Ordem = 0;
 
 namespace {
 
-const char *kTopStyle = "QPushButton { background: rgb(255,255,255); border: 1px solid "
-                        "rgb(190,190,190); padding: 2px 6px; }"
-                        "QPushButton:hover { background: rgb(217,228,255); }"
-                        "QPushButton:disabled { color: rgb(160,160,160); }";
-
 int savedNumber(const char *name)
 {
     return ValorInteiro(LeRegistro(Chave::Usuario, QString::fromLatin1(name)).value_or(QString()));
@@ -65,9 +60,7 @@ frmListagem::frmListagem(QWidget *parent) : QDialog(parent, Qt::Window)
         auto *button = new QPushButton(Texto(topTexts[i]), this);
         button->setObjectName(QStringLiteral("cmdBotoesCima%1").arg(i));
         button->setToolTip(Texto(topTips[i]));
-        button->setStyleSheet(QString::fromLatin1(kTopStyle));
-        button->setFlat(true);
-        button->setAutoDefault(false);
+        EstiloBotaoBarra(button);
         cmdBotoesCima[static_cast<size_t>(i)] = button;
     }
     static constexpr int bottomTexts[3] = {621, 622, 625};
@@ -90,13 +83,10 @@ frmListagem::frmListagem(QWidget *parent) : QDialog(parent, Qt::Window)
     connect(mnuMostraOrdem, &QMenu::triggered, this,
             [this](QAction *a) { EscolheOrdem(a->objectName()); });
 
-    const auto under = [](QMenu *menu, QWidget *button) {
-        menu->popup(button->mapToGlobal(QPoint(0, button->height())));
-    };
     connect(cmdBotoesCima[0], &QPushButton::clicked, this,
-            [this, under] { under(mnuMostraOrdem, cmdBotoesCima[0]); });
+            [this] { MostraMenuSob(mnuMostraOrdem, cmdBotoesCima[0]); });
     connect(cmdBotoesCima[1], &QPushButton::clicked, this,
-            [this, under] { under(mnuMostraLista, cmdBotoesCima[1]); });
+            [this] { MostraMenuSob(mnuMostraLista, cmdBotoesCima[1]); });
     connect(cmdBotoesCima[2], &QPushButton::clicked, this, [this] { ImprimeLista(true); });
     connect(cmdBotoesCima[3], &QPushButton::clicked, this, [this] { ImprimeLista(false); });
     connect(cmdBotoesBaixo[0], &QPushButton::clicked, this, [] { AbreAjuda(1000); });

@@ -61,11 +61,8 @@ frmPrint::frmPrint(QWidget *parent) : QDialog(parent, Qt::Window)
     }
     AjustaSombra({mnuEstilo, mnuOpcoes});
 
-    const auto under = [](QMenu *menu, QWidget *button) {
-        menu->popup(button->mapToGlobal(QPoint(0, button->height())));
-    };
     connect(cmdBarra[0], &QPushButton::clicked, this,
-            [this, under] { under(mnuEstilo, cmdBarra[0]); });
+            [this] { MostraMenuSob(mnuEstilo, cmdBarra[0]); });
     connect(cmdBarra[1], &QPushButton::clicked, this, [this] {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         ImprimePagina();
@@ -73,7 +70,7 @@ frmPrint::frmPrint(QWidget *parent) : QDialog(parent, Qt::Window)
     });
     connect(cmdBarra[2], &QPushButton::clicked, this, &frmPrint::close);
     connect(cmdBarra[3], &QPushButton::clicked, this,
-            [this, under] { under(mnuOpcoes, cmdBarra[3]); });
+            [this] { MostraMenuSob(mnuOpcoes, cmdBarra[3]); });
     connect(cmdBarra[4], &QPushButton::clicked, this, [] { AbreAjuda(1700); });
     connect(mnuEstilo, &QMenu::triggered, this,
             [this](QAction *item) { EscolheEstilo(item->text() == Texto(805) ? 2 : 1); });

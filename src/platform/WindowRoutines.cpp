@@ -63,6 +63,24 @@ void MouseNoBotaoPadrao(QPushButton *button, QWidget *window)
     QCursor::setPos(screen);
 }
 
+void EstiloBotaoBarra(QPushButton *button)
+{
+    button->setFlat(true);
+    button->setAutoDefault(false);
+    button->setStyleSheet(QStringLiteral("QPushButton { background: rgb(255,255,255); border: 1px "
+                                         "solid rgb(190,190,190); padding: 2px 6px; }"
+                                         "QPushButton:hover { background: rgb(217,228,255); }"
+                                         "QPushButton:disabled { color: rgb(160,160,160); }"));
+}
+
+void MostraMenuSob(QMenu *menu, QWidget *anchor, bool centred)
+{
+    QPoint point = anchor->mapToGlobal(QPoint(0, anchor->height()));
+    if (centred)
+        point.rx() -= menu->sizeHint().width() / 2;
+    menu->popup(point);
+}
+
 void AjustaSombra(const QList<QMenu *> &menus)
 {
     for (QMenu *menu : menus)

@@ -28,5 +28,11 @@ bool FormCarregado(const QWidget *window);
 bool SnapToDefaultButtonLigado();
 void MouseNoBotaoPadrao(QPushButton *button, QWidget *window);
 
+// The flat buttons of the button bars: white, light blue under the mouse.
+void EstiloBotaoBarra(QPushButton *button);
+
+// Opens a menu just below a button's left end; centred on that point when asked.
+void MostraMenuSob(QMenu *menu, QWidget *anchor, bool centred = false);
+
 // The menus' own drop shadow: off only where the Windows XP flag is set.
 void AjustaSombra(const QList<QMenu *> &menus);
