@@ -53,6 +53,15 @@ QString LegendaCalendario(int count)
     return caption;
 }
 
+frmCalendario *JanelaCalendario()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *calendar = qobject_cast<frmCalendario *>(window))
+            return calendar;
+    }
+    return nullptr;
+}
+
 frmCalendario::frmCalendario(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmCalendario"));

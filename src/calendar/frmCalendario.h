@@ -145,5 +145,8 @@ private:
     int m_indiceArrasto = -1;
 };
 
+// The calendar window while it is loaded (shown or hidden), or nullptr.
+frmCalendario *JanelaCalendario();
+
 // "Rerevid 1.1", then " - 1,234 birthdays" when there are any.
 QString LegendaCalendario(int count);

@@ -14,7 +14,6 @@
 #include "menus/Menus.h"
 #include "platform/HtmlView.h"
 #include "platform/WindowRoutines.h"
-#include "platform/clsActivatePrevInstance.h"
 #include "text/TextRoutines.h"
 #include "text/TextTable.h"
 
@@ -280,8 +279,8 @@ void frmListagem::LinkClicado(const QString &href)
         return;
     }
     ProgramState &state = Programa();
-    auto *calendar = qobject_cast<frmCalendario *>(clsActivatePrevInstance::JanelaPrincipal());
-    if (!calendar || !FormCarregado(calendar)) {
+    frmCalendario *calendar = JanelaCalendario();
+    if (!calendar) {
         // The logon reminder: the calendar starts now, hidden until it shows the birthday.
         setWindowTitle(TituloPrograma() + Texto(612));
         HabilitaBotoes(false);

@@ -3,6 +3,7 @@
 #include "PrintPage.h"
 #include "Printing.h"
 #include "app/ProgramState.h"
+#include "calendar/frmCalendario.h"
 #include "menus/Help.h"
 #include "menus/Menus.h"
 #include "platform/WindowRoutines.h"
@@ -88,13 +89,11 @@ void frmPrint::posiciona()
             resize(screen->availableGeometry().size() * 0.8);
         return;
     }
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->objectName() != QLatin1String("frmCalendario"))
-            continue;
-        if (window->isMaximized())
+    if (const frmCalendario *calendar = JanelaCalendario()) {
+        if (calendar->isMaximized())
             setWindowState(Qt::WindowMaximized);
         else
-            setGeometry(window->geometry());
+            setGeometry(calendar->geometry());
         return;
     }
     resize(800, 600);

@@ -1,5 +1,6 @@
 #include "frmContrato.h"
 
+#include "calendar/frmCalendario.h"
 #include "list/Printing.h"
 #include "text/TextTable.h"
 
@@ -31,13 +32,10 @@ frmContrato::frmContrato(QWidget *parent) : QDialog(parent, Qt::Window)
     connect(cmdBarra[1], &QPushButton::clicked, this, &frmContrato::close);
 
     // It covers the calendar window exactly.
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String("frmCalendario")) {
-            setGeometry(window->geometry());
-            return;
-        }
-    }
-    resize(700, 520);
+    if (const frmCalendario *calendar = JanelaCalendario())
+        setGeometry(calendar->geometry());
+    else
+        resize(700, 520);
 }
 
 void frmContrato::resizeEvent(QResizeEvent *event)
