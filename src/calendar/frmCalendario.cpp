@@ -25,14 +25,6 @@
 
 namespace {
 
-QFont fontOf(const char *family, double points, bool bold)
-{
-    QFont font{QString::fromLatin1(family)};
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 void paintBackground(QWidget *widget, const QColor &colour,
                      QPalette::ColorRole role = QPalette::Window)
 {
@@ -66,7 +58,7 @@ frmCalendario::frmCalendario(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmCalendario"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(fontOf("Verdana", 8.25, true));
+    setFont(FonteDesenho(QStringLiteral("Verdana"), 8.25, true));
     setWindowIcon(QIcon(QStringLiteral(":/icons/rerevid.svg")));
     setAutoFillBackground(true);
     criaControles();
@@ -100,7 +92,7 @@ void frmCalendario::criaControles()
         auto *button = new QPushButton(Texto(379 + i), this);
         button->setObjectName(QStringLiteral("cmdBarra%1").arg(i));
         button->setToolTip(Texto(387 + i));
-        button->setFont(fontOf("Tahoma", 8.25, false));
+        button->setFont(FonteDesenho(QStringLiteral("Tahoma"), 8.25, false));
         EstiloBotaoBarra(button);
         button->setFocusPolicy(Qt::NoFocus);
         cmdBarra[static_cast<size_t>(i)] = button;
@@ -131,7 +123,7 @@ void frmCalendario::criaControles()
     const auto monthYearLabel = [this](const char *name, int tip) {
         auto *label = new QLabel(FrameMesAno);
         label->setObjectName(QString::fromLatin1(name));
-        label->setFont(fontOf("Verdana", 9.75, true));
+        label->setFont(FonteDesenho(QStringLiteral("Verdana"), 9.75, true));
         label->setAlignment(Qt::AlignCenter);
         label->setToolTip(Texto(tip));
         label->setCursor(Qt::PointingHandCursor);
@@ -180,7 +172,7 @@ void frmCalendario::criaControles()
 
 void frmCalendario::CriaListEventos()
 {
-    const QFont listFont = fontOf("Verdana", 8.25, false);
+    const QFont listFont = FonteDesenho(QStringLiteral("Verdana"), 8.25, false);
     for (int i = 0; i < MonthGrid::Cells; ++i) {
         auto *day = new QLabel(this);
         day->setObjectName(QStringLiteral("lblDia%1").arg(i));

@@ -53,9 +53,7 @@ frmNovo::frmNovo(QWidget *parent)
                           Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmNovo"));
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSizeF(8.25);
-    setFont(font);
+    setFont(FonteDesenho(QStringLiteral("Tahoma")));
     m_edicao = Programa().dialog.ModoNiver == Texto(678);
     criaControles();
     carrega();
@@ -66,8 +64,7 @@ void frmNovo::criaControles()
 {
     setWindowTitle(TituloPrograma() + QStringLiteral(" - ") + Programa().dialog.ModoNiver +
                    Texto(651));
-    QFont fieldFont(QStringLiteral("Verdana"));
-    fieldFont.setPointSizeF(8.25);
+    const QFont fieldFont = FonteDesenho(QStringLiteral("Verdana"));
     const auto field = [this, &fieldFont](const char *name, int tip) {
         auto *box = new QLineEdit(this);
         box->setObjectName(QString::fromLatin1(name));

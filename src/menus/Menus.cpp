@@ -31,13 +31,6 @@ QMenu *buildMenu(QWidget *owner, const char *rootKey, std::initializer_list<Item
     return menu;
 }
 
-QFont menuFont(const char *family)
-{
-    QFont font{QString::fromLatin1(family)};
-    font.setPointSizeF(8.25);
-    return font;
-}
-
 } // namespace
 
 QIcon IconeDoMenu(const QString &pictureKey)
@@ -113,9 +106,9 @@ MenusCalendario CriaMenusCalendario(QWidget *owner)
                                 {"mnuCores", 1116, "NIVER_CORES"}});
 
     for (QMenu *menu : {m.mnuPopNiver, m.mnuPopHelp, m.mnuPopDados, m.mnuPopOpcoes})
-        menu->setFont(menuFont("Tahoma"));
+        menu->setFont(FonteDesenho(QStringLiteral("Tahoma")));
     for (QMenu *menu : {m.mnuPopMeses, m.mnuPopAnos})
-        menu->setFont(menuFont("Verdana"));
+        menu->setFont(FonteDesenho(QStringLiteral("Verdana")));
     AjustaSombra(
         {m.mnuPopNiver, m.mnuPopMeses, m.mnuPopAnos, m.mnuPopHelp, m.mnuPopDados, m.mnuPopOpcoes});
     return m;

@@ -21,10 +21,7 @@ constexpr int kMaxSeconds = 32; // the delay is kept in 16-bit milliseconds
 
 QFont boxFont(bool bold)
 {
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSizeF(8.25);
-    font.setBold(bold);
-    return font;
+    return FonteDesenho(QStringLiteral("Tahoma"), 8.25, bold);
 }
 
 QIcon iconPicture(int icone, const QStyle *style)

@@ -63,6 +63,14 @@ void MouseNoBotaoPadrao(QPushButton *button, QWidget *window)
     QCursor::setPos(screen);
 }
 
+QFont FonteDesenho(const QString &family, double points, bool bold)
+{
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
 void EstiloBotaoBarra(QPushButton *button)
 {
     button->setFlat(true);

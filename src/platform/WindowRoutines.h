@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QList>
 #include <QString>
 #include <QUrl>
@@ -27,6 +28,9 @@ bool FormCarregado(const QWidget *window);
 // for it (SnapToDefaultButton in the group Mouse of the settings).
 bool SnapToDefaultButtonLigado();
 void MouseNoBotaoPadrao(QPushButton *button, QWidget *window);
+
+// The designed fonts (Tahoma, Verdana ...), by name; fontconfig substitutes.
+QFont FonteDesenho(const QString &family, double points = 8.25, bool bold = false);
 
 // The flat buttons of the button bars: white, light blue under the mouse.
 void EstiloBotaoBarra(QPushButton *button);
